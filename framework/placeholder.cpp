@@ -1,0 +1,1 @@
+namespace fw { void Placeholder() {} }
