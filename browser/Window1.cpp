@@ -1,0 +1,147 @@
+#include "browser/Window1.h"
+
+#include "framework/Delegate.h"
+#include "framework/Runtime.h"
+#include "shell/Declare.h"
+#include "shell/Menu.h"
+#include "shell/MenuNames.h"
+
+namespace korvane {
+
+using namespace declare;
+
+const std::string& Window1::WindowRecord() {
+  static const std::string record = codec::EncodeRecord({
+      {"Placement", 0},
+      {"Width", 625},
+      {"Height", 432},
+      {"MinWidth", 625},
+      {"MinHeight", 432},
+      {"MaxWidth", 3000},
+      {"MaxHeight", 3000},
+      {"Frame", 0},
+      {"Composite", false},
+      {"HasBackColor", false},
+      {"BackColor", Color{255, 255, 255}},
+      {"Title", ""},
+      {"Visible", true},
+      {"FullScreen", false},
+      {"MenuBarVisible", true},
+      {"CloseButton", true},
+      {"Resizeable", true},
+      {"LiveResize", true},
+      {"MaximizeButton", true},
+      {"MinimizeButton", true},
+      {"BalloonHelp", ""},
+      {"MacProcID", 0},
+  });
+  return record;
+}
+
+const std::string& Window1::EditFieldRecord() {
+  static const std::string record = Record(
+      {
+          {"TabIndex", 0},
+          {"Mask", ""},
+          {"Format", ""},
+          {"DataField", ""},
+          {"DataSource", ""},
+          {"Text", ""},
+          {"Enabled", true},
+          {"BackColor", Color{255, 255, 255}},
+          {"TextColor", Color{0, 0, 0}},
+          {"Alignment", 0},
+          {"AcceptTabs", false},
+          {"LimitText", 0},
+          {"ReadOnly", true},
+          {"UseFocusRing", false},
+          {"Password", false},
+          {"Styled", true},
+          {"ScrollBarVertical", true},
+          {"ScrollBar", true},
+          {"ScrollBarHorizontal", false},
+          {"MultiLine", true},
+          {"Border", true},
+          {"Underline", false},
+          {"Italic", false},
+          {"Bold", false},
+          {"TextSize", 12},
+          {"TextFont", "System"},
+      },
+      ControlTail("BrowserEditField", {180, 0, 446, 418}, {.left = true, .top = true, .right = true, .bottom = true}));
+  return record;
+}
+
+const std::string& Window1::ListBoxRecord() {
+  static const std::string record = Record(
+      {
+          {"TabIndex", 1},
+          {"ColumnsResizable", false},
+          {"DefaultRowHeight", -1},
+          {"GridLinesVertical", 0},
+          {"GridLinesHorizontal", 0},
+          {"DataField", ""},
+          {"DataSource", ""},
+          {"ScrollPosition", 0},
+          {"ScrollBarVertical", true},
+          {"ScrollPositionX", 0},
+          {"ScrollBarHorizontal", false},
+          {"HeadingIndex", -1},
+          {"SelectionType", 0},
+          {"EnableDragReorder", false},
+          {"EnableDrag", false},
+          {"Hierarchical", false},
+          {"InitialValue", ""},
+          {"UseFocusRing", false},
+          {"HasHeading", false},
+          {"ColumnWidths", ""},
+          {"ColumnCount", 1},
+          {"Enabled", true},
+          {"Underline", false},
+          {"Italic", false},
+          {"Bold", false},
+          {"TextSize", 10},
+          {"TextFont", "Geneva"},
+      },
+      ControlTail("BrowserListBox", {0, 0, 181, 418}, {.left = true, .top = true, .right = false, .bottom = true}));
+  return record;
+}
+
+std::shared_ptr<Window1> Window1::Instance() { return fw::ImplicitWindow<Window1>(); }
+
+void Window1::Layout() {
+  SetMenuBar(Menu::Instance());
+  fw::SetProperties(*this, WindowRecord());
+}
+
+void Window1::CreateControls() { CreateControls0(); }
+
+void Window1::CreateControls0() {
+  auto self = Self<Window1>();
+  CreateControl<fw::EditField>(self, "BrowserEditField", EditFieldRecord());
+  CreateControl<fw::Listbox>(self, "BrowserListBox", ListBoxRecord());
+  Find<fw::Listbox>(self, "BrowserListBox")
+      ->InstallEventHandler("Open", fw::MakeDelegate(self, &Window1::BrowserListBox_Open));
+  Find<fw::Listbox>(self, "BrowserListBox")
+      ->InstallEventHandler("Change", fw::MakeDelegate(self, &Window1::BrowserListBox_Change));
+}
+
+void Window1::BrowserListBox_Open(const std::shared_ptr<fw::Listbox>&) {}
+
+void Window1::BrowserListBox_Change(const std::shared_ptr<fw::Listbox>&) {}
+
+void Window1::AddMenuHandlers(const std::shared_ptr<fw::Window>& w) {
+  auto window = fw::CheckedCast<Window1>(w);
+  AddMenuHandler(menu::kFileClose, fw::MakeDelegate(window, &Window1::FileClose_Action));
+}
+
+void Window1::Event_Close() { fw::Quit(0); }
+
+bool Window1::FileClose_Action() {
+  fw::Quit(0);
+  return false;
+}
+
+void Window1::Finish() {}
+
+}  // namespace korvane

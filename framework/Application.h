@@ -1,0 +1,46 @@
+// The application object: the program derives its own class from it and
+// registers one instance with RuntimeRegisterAppObject.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "framework/Menu.h"
+#include "framework/Object.h"
+#include "framework/String.h"
+
+namespace fw {
+
+class ResourceFork;
+
+class Application : public Object {
+ public:
+  Application();
+  ~Application() override;
+
+  // Application events, by number: 0 Open, 2 EnableMenuItems.
+  enum Event { kOpen = 0, kEnableMenuItems = 2 };
+  virtual void Event_Open() {}
+  virtual void Event_EnableMenuItems() {}
+
+  std::shared_ptr<fw::MenuBar> MenuBar() const { return menuBar_; }
+  void SetMenuBar(const std::shared_ptr<fw::MenuBar>& bar);
+
+  // Choosing the item whose Name matches `itemName` (without regard to case)
+  // runs the handler, unless the front window's handler handled it.
+  void AddMenuHandler(const String& itemName, MenuHandler handler);
+  // The handler registered for the item, or null.
+  MenuHandler HandlerFor(const String& itemName) const;
+
+  // The application's own resource file, opened anew at every call; nil
+  // when it is missing or fails validation.
+  std::shared_ptr<fw::ResourceFork> ResourceFork() const;
+
+  String ShortVersion() const;
+
+ private:
+  std::shared_ptr<fw::MenuBar> menuBar_;
+  std::vector<std::pair<String, MenuHandler>> handlers_;
+};
+
+}  // namespace fw

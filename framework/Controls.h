@@ -1,0 +1,208 @@
+// The controls a window holds. Each is declared by a property record and
+// reached through its window by name; its events are bound by name.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "framework/Object.h"
+#include "framework/String.h"
+#include "framework/codec/PropertyRecord.h"
+
+namespace fw {
+
+class Window;
+class Picture;
+class RectControl;
+
+using Color = codec::Color;
+inline Color RGB(int red, int green, int blue) {
+  return Color{static_cast<std::uint8_t>(red), static_cast<std::uint8_t>(green),
+               static_cast<std::uint8_t>(blue)};
+}
+
+// Handlers of "Open", "Change" and "Action": they receive the control that
+// fired as `me`.
+using ControlEventHandler = std::function<void(const std::shared_ptr<RectControl>& me)>;
+// Handler of a canvas's "MouseDown": the press position in the control.
+using MouseDownHandler =
+    std::function<bool(const std::shared_ptr<RectControl>& me, std::int32_t x, std::int32_t y)>;
+
+class RectControl : public Object {
+ public:
+  RectControl();
+  ~RectControl() override;
+
+  const String& Name() const { return name_; }
+  std::shared_ptr<fw::Window> Window() const { return window_.lock(); }
+
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  int TabIndex() const { return tabIndex_; }
+  bool LockLeft() const { return lockLeft_; }
+  bool LockTop() const { return lockTop_; }
+  bool LockRight() const { return lockRight_; }
+  bool LockBottom() const { return lockBottom_; }
+  const String& InitialParent() const { return initialParent_; }
+  void SetFocus();
+
+  // Binds a handler to an event of this control by the event's name
+  // (without regard to case). An event the control does not have raises
+  // UnsupportedOperationException.
+  void InstallEventHandler(const String& event, ControlEventHandler handler);
+  void InstallEventHandler(const String& event, MouseDownHandler handler);
+
+  // Sets one design property. Names the control has no use for are ignored.
+  virtual void SetProperty(std::string_view name, const codec::PropertyValue& value);
+
+  struct View;  // the Qt side
+  View& GetView() const { return *view_; }
+
+  // Framework use: attaches the control to its window's content area.
+  void AttachTo(const std::shared_ptr<fw::Window>& window, const String& name);
+  // Framework use: follows the window's content size by the control's locks.
+  void FollowWindowResize(int dx, int dy);
+  // Framework use: raises the control's events.
+  void RaiseOpen();
+
+ protected:
+  explicit RectControl(std::unique_ptr<View> view);
+  // Called once the control sits on its window.
+  virtual void Attached() {}
+  // Runs a bound handler for a simple event, if any.
+  void RaiseEvent(std::string_view event);
+  virtual bool HasEvent(std::string_view event) const;
+  void ApplyGeometry();
+  std::shared_ptr<RectControl> SelfRef() { return std::static_pointer_cast<RectControl>(shared_from_this()); }
+
+  std::unique_ptr<View> view_;
+  std::vector<std::pair<String, ControlEventHandler>> handlers_;
+  MouseDownHandler mouseDown_;
+
+ private:
+  String name_, initialParent_;
+  std::weak_ptr<fw::Window> window_;
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  int designLeft_ = 0, designTop_ = 0, designWidth_ = 0, designHeight_ = 0;
+  int tabIndex_ = 0;
+  bool visible_ = true, enabled_ = true;
+  bool lockLeft_ = false, lockTop_ = false, lockRight_ = false, lockBottom_ = false;
+};
+
+class EditField : public RectControl {
+ public:
+  EditField();
+  // The whole text; paragraphs end with CR (13).
+  String Text() const;
+  void SetText(const String& text);
+  // Replaces the content with `text` styled by a TextEdit style table
+  // (`styl`). A table that is short or malformed is applied as far as it is
+  // sound; the text always arrives whole.
+  void SetTextAndStyle(const String& text, const String& styleTable);
+  int SelStart() const;
+  void SetSelStart(int position);
+  bool ReadOnly() const;
+  bool Styled() const;
+  void SetProperty(std::string_view name, const codec::PropertyValue& value) override;
+};
+
+class Listbox : public RectControl {
+ public:
+  Listbox();
+  void AddRow(const String& text);
+  int ListCount() const;
+  String List(int row) const;
+  // The selected row from 0, or -1.
+  int ListIndex() const;
+  // Selects a row (-1 for none); a change fires the Change event.
+  void SetListIndex(int row);
+  // The selected row's text, or "".
+  String Text() const;
+  void SetProperty(std::string_view name, const codec::PropertyValue& value) override;
+
+  // Framework use: the user changed the selection.
+  void SelectionChangedByUser();
+
+ protected:
+  bool HasEvent(std::string_view event) const override;
+};
+
+class PushButton : public RectControl {
+ public:
+  PushButton();
+  String Caption() const;
+  void SetCaption(const String& caption);
+  bool Underline() const;
+  void SetUnderline(bool on);
+  bool Default() const { return default_; }
+  bool Cancel() const { return cancel_; }
+  // Presses the button as the user would: an enabled button fires Action.
+  void Push();
+  void SetProperty(std::string_view name, const codec::PropertyValue& value) override;
+
+ protected:
+  bool HasEvent(std::string_view event) const override;
+
+ private:
+  bool default_ = false, cancel_ = false;
+};
+
+class StaticText : public RectControl {
+ public:
+  StaticText();
+  // The text as stored; a stored "&&" shows as "&".
+  String Text() const;
+  void SetText(const String& text);
+  int TextAlign() const;
+  Color TextColor() const;
+  void SetProperty(std::string_view name, const codec::PropertyValue& value) override;
+};
+
+class RoundRectangle : public RectControl {
+ public:
+  RoundRectangle();
+  Color FillColor() const;
+  void SetFillColor(Color c);
+  Color BorderColor() const;
+  void SetBorderColor(Color c);
+  int BorderWidth() const;
+  int OvalWidth() const;
+  int OvalHeight() const;
+  void SetProperty(std::string_view name, const codec::PropertyValue& value) override;
+};
+
+class Canvas : public RectControl {
+ public:
+  Canvas();
+  std::shared_ptr<Picture> Backdrop() const { return backdrop_; }
+  void SetBackdrop(const std::shared_ptr<Picture>& picture);
+  void SetProperty(std::string_view name, const codec::PropertyValue& value) override;
+
+  // Framework use: a mouse press at (x, y) in the control.
+  bool MousePressed(int x, int y);
+
+ protected:
+  bool HasEvent(std::string_view event) const override;
+  void Attached() override;
+
+ private:
+  std::shared_ptr<Picture> backdrop_;
+};
+
+// The separator line, supplied by the appearance-control plug-in.
+class Separator : public RectControl {
+ public:
+  Separator();
+  ~Separator() override;
+};
+
+}  // namespace fw

@@ -1,0 +1,43 @@
+// Sounds and pictures made from the application's resources.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "framework/Object.h"
+
+namespace fw {
+
+class Sound : public Object {
+ public:
+  // A sound from a RIFF WAVE file's bytes (PCM); nil when they are not one.
+  static std::shared_ptr<Sound> FromWave(std::string bytes);
+  ~Sound() override;
+  // Starts playing and returns at once. Where the machine has no audio
+  // device it does nothing, quietly.
+  void Play();
+
+  struct Impl;
+  explicit Sound(std::unique_ptr<Impl> impl);
+
+ private:
+  std::unique_ptr<Impl> impl_;
+};
+
+class Picture : public Object {
+ public:
+  // A picture from an image file's bytes (PNG); nil when they do not decode.
+  static std::shared_ptr<Picture> FromImageData(const std::string& bytes);
+  ~Picture() override;
+  int Width() const;
+  int Height() const;
+
+  struct Impl;
+  explicit Picture(std::unique_ptr<Impl> impl);
+  const Impl& GetImpl() const { return *impl_; }
+
+ private:
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace fw

@@ -1,0 +1,340 @@
+#include "framework/Runtime.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QThread>
+#include <QTimer>
+#include <QUrl>
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <random>
+#include <typeindex>
+#include <unordered_map>
+
+#include "framework/Application.h"
+#include "framework/Array.h"
+#include "framework/Controls.h"
+#include "framework/FileType.h"
+#include "framework/Menu.h"
+#include "framework/Testing.h"
+#include "framework/Window.h"
+#include "framework/qt/Internal.h"
+
+namespace fw {
+namespace {
+
+struct ClassTable {
+  std::string name;
+  std::function<std::shared_ptr<Object>()> factory;
+};
+
+struct Runtime {
+  std::shared_ptr<Application> app;
+  std::unordered_map<std::type_index, ClassTable> classes;
+  bool quitRequested = false;
+  std::exception_ptr pending;
+  int depth = 0;
+  int unhandledReports = 0;
+  bool ownsQApp = false;
+  String shortVersion;
+
+  // Seams
+  std::function<void(const std::string&)> traceSink;
+  std::function<void(const String&)> presenter;
+  std::function<void(const String&)> urlOpener;
+  int screenWidth = 0, screenHeight = 0;
+  std::mt19937_64 generator{std::random_device{}()};
+  std::function<double()> rndSource;
+  std::string resourcePath;
+  std::function<void(const Sound&)> soundObserver;
+  std::vector<std::function<void()>> loopStartActions;
+};
+
+Runtime& R() {
+  static Runtime runtime;
+  return runtime;
+}
+
+bool HasDisplay() {
+  // Qt aborts when it cannot open its platform; say why instead.
+  return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
+         qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+void StoreException(std::exception_ptr e) {
+  if (!R().pending) R().pending = std::move(e);
+  QCoreApplication::exit(1);
+}
+
+bool CalledFromEventDispatch() {
+  return R().depth == 0 && QThread::currentThread()->loopLevel() > 0;
+}
+
+struct DepthScope {
+  DepthScope() { ++R().depth; }
+  ~DepthScope() { --R().depth; }
+};
+
+}  // namespace
+
+namespace detail {
+
+void Trace(const std::string& step) {
+  if (R().traceSink) R().traceSink(step);
+}
+
+void CallHandler(const std::function<void()>& handler) {
+  if (!CalledFromEventDispatch()) {
+    DepthScope scope;
+    handler();
+    return;
+  }
+  DepthScope scope;
+  try {
+    handler();
+  } catch (...) {
+    StoreException(std::current_exception());
+  }
+}
+
+bool CallBoolHandler(const std::function<bool()>& handler) {
+  bool result = false;
+  CallHandler([&] { result = handler(); });
+  return result;
+}
+
+ModalScope::ModalScope() : savedDepth_(R().depth) { R().depth = 0; }
+ModalScope::~ModalScope() { R().depth = savedDepth_; }
+
+std::string ResourceFilePathOverride() { return R().resourcePath; }
+
+void NotifySoundPlayed(const Sound& sound) {
+  if (R().soundObserver) R().soundObserver(sound);
+}
+
+void RegisterClassTable(const char* name, const std::type_info& type,
+                        std::function<std::shared_ptr<Object>()> factory) {
+  R().classes[std::type_index(type)] = ClassTable{name, std::move(factory)};
+  Trace(std::string("class ") + name);
+}
+
+std::shared_ptr<Object> NewObjectOf(const std::type_info& type) {
+  auto it = R().classes.find(std::type_index(type));
+  if (it == R().classes.end()) return nullptr;
+  return it->second.factory();
+}
+
+}  // namespace detail
+
+ArrayBase::ArrayBase() { detail::Trace("create array"); }
+ArrayBase::~ArrayBase() { detail::Trace("release array"); }
+
+void RuntimeInit() {
+  detail::Trace("RuntimeInit");
+  if (!QApplication::instance()) {
+    if (!HasDisplay()) {
+      std::fputs(
+          "Korvane needs a graphical display, and none was found (neither DISPLAY nor "
+          "WAYLAND_DISPLAY is set).\nStart it from a desktop session.\n",
+          stderr);
+      std::exit(1);
+    }
+    // Qt is handed the program's name only: the program takes no command line.
+    static int argc = 1;
+    static char name[] = "korvane";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+    R().ownsQApp = true;
+  }
+  QApplication::setStyle(QStyleFactory::create("Fusion"));
+  QApplication::setQuitOnLastWindowClosed(false);
+  detail::InstallEventFilter();
+}
+
+int RuntimeExit() {
+  detail::Trace("RuntimeExit");
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  int status = R().unhandledReports > 0 ? 1 : 0;
+  if (R().ownsQApp) {
+    delete QApplication::instance();
+    R().ownsQApp = false;
+  }
+  return status;
+}
+
+void RuntimeInitFrameworkClasses() {
+  // The framework's own classes, parents first; the window list follows the
+  // Window class at once.
+  detail::Trace("class Object");
+  detail::Trace("class Application");
+  RegisterClass<MenuItem>("MenuItem");
+  RegisterClass<MenuBar>("MenuBar");
+  RegisterClass<QuitMenuItem>("QuitMenuItem");
+  RegisterClass<AppleMenuItem>("AppleMenuItem");
+  detail::Trace("class Window");
+  detail::CreateWindowLists();
+  detail::Trace("create Windows");
+  RegisterClass<EditField>("EditField");
+  RegisterClass<Listbox>("Listbox");
+  RegisterClass<PushButton>("PushButton");
+  RegisterClass<StaticText>("StaticText");
+  RegisterClass<RoundRectangle>("RoundRectangle");
+  RegisterClass<Canvas>("Canvas");
+  RegisterClass<Separator>("Separator");
+  RegisterClass<FileType>("FileType");
+}
+
+void RuntimeInitExternalClasses() { detail::Trace("RuntimeInitExternalClasses"); }
+
+void RuntimeRegisterAppObject(std::shared_ptr<Application> app) {
+  detail::Trace("RuntimeRegisterAppObject");
+  R().app = std::move(app);
+}
+
+std::shared_ptr<Application> GetAppObject() { return R().app; }
+
+void RuntimeRun() {
+  detail::Trace("RuntimeRun");
+  if (R().pending) std::rethrow_exception(std::exchange(R().pending, nullptr));
+  if (R().quitRequested) return;
+
+  QTimer::singleShot(0, qApp, [] {
+    if (auto app = R().app) detail::CallHandler([&app] { app->Event_Open(); });
+    for (auto& action : std::exchange(R().loopStartActions, {})) detail::CallHandler(action);
+  });
+  QApplication::exec();
+  detail::Trace("RuntimeRun returns");
+  if (R().pending) std::rethrow_exception(std::exchange(R().pending, nullptr));
+}
+
+void UnhandledException(std::exception_ptr e) {
+  ++R().unhandledReports;
+  std::string className = ExceptionClassName(e);
+  std::string detail;
+  try {
+    if (e) std::rethrow_exception(e);
+  } catch (const std::exception& x) {
+    detail = x.what();
+  } catch (...) {
+  }
+  detail::Trace("UnhandledException " + className);
+  std::string text = "An exception of class " + className + " was not handled.";
+  if (!detail.empty()) text += "\n" + detail;
+  std::cerr << text << std::endl;
+  MsgBox(String(text));
+}
+
+void Quit(int code) {
+  detail::Trace("Quit");
+  R().quitRequested = true;
+  QCoreApplication::exit(code);
+}
+
+void RuntimeBackgroundTask() {
+  // The framework's own pending work only (windows waiting to reach the
+  // screen): user input waits until the handler returns, so no handler can
+  // run in the middle of another.
+  detail::SyncPendingWindows();
+}
+
+void MsgBox(const String& message) {
+  detail::Trace("MsgBox " + message.Bytes());
+  if (R().presenter) {
+    R().presenter(message);
+    return;
+  }
+  detail::ModalScope modal;
+  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(),
+                  detail::ToDisplayText(message), QMessageBox::Ok);
+  box.exec();
+}
+
+void ShowURL(const String& url) {
+  detail::Trace("ShowURL " + url.Bytes());
+  if (R().urlOpener) {
+    R().urlOpener(url);
+    return;
+  }
+  QDesktopServices::openUrl(QUrl(detail::ToQString(url)));
+}
+
+std::shared_ptr<ScreenInfo> Screen(int index) {
+  auto info = std::make_shared<ScreenInfo>();
+  if (index == 0 && R().screenWidth > 0) {
+    info->width = R().screenWidth;
+    info->height = R().screenHeight;
+    return info;
+  }
+  const auto screens = QGuiApplication::screens();
+  if (index < 0 || index >= screens.size()) return nullptr;
+  QScreen* screen = index == 0 ? QGuiApplication::primaryScreen() : screens[index];
+  if (!screen) return nullptr;
+  info->width = screen->geometry().width();
+  info->height = screen->geometry().height();
+  return info;
+}
+
+double Rnd() {
+  if (R().rndSource) return R().rndSource();
+  return std::uniform_real_distribution<double>(0.0, 1.0)(R().generator);
+}
+
+String ShortVersion() { return R().shortVersion; }
+
+void SetPackageShortVersion(const String& version) { R().shortVersion = version; }
+
+namespace testing {
+
+void SetTraceSink(std::function<void(const std::string&)> sink) { R().traceSink = std::move(sink); }
+void SetMessagePresenter(std::function<void(const String&)> p) { R().presenter = std::move(p); }
+void SetUrlOpener(std::function<void(const String&)> opener) { R().urlOpener = std::move(opener); }
+void SetScreenSize(int width, int height) {
+  R().screenWidth = width;
+  R().screenHeight = height;
+}
+void SeedRnd(std::uint64_t seed) {
+  R().rndSource = nullptr;
+  R().generator.seed(seed);
+}
+void SetRndSource(std::function<double()> source) { R().rndSource = std::move(source); }
+void SetResourceFilePath(const std::string& path) { R().resourcePath = path; }
+void SetSoundObserver(std::function<void(const Sound&)> o) { R().soundObserver = std::move(o); }
+void OnEventLoopStart(std::function<void()> action) {
+  R().loopStartActions.push_back(std::move(action));
+}
+
+void ProcessEvents() {
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+}
+
+void ResetRuntime() {
+  Runtime& r = R();
+  r.app.reset();
+  r.quitRequested = false;
+  r.pending = nullptr;
+  r.depth = 0;
+  r.unhandledReports = 0;
+  r.traceSink = nullptr;
+  r.presenter = nullptr;
+  r.urlOpener = nullptr;
+  r.screenWidth = r.screenHeight = 0;
+  r.rndSource = nullptr;
+  r.resourcePath.clear();
+  r.soundObserver = nullptr;
+  r.loopStartActions.clear();
+  detail::ForgetWindows();
+  ProcessEvents();
+}
+
+int UnhandledExceptionReports() { return R().unhandledReports; }
+bool QuitRequested() { return R().quitRequested; }
+
+}  // namespace testing
+}  // namespace fw

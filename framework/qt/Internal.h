@@ -1,0 +1,78 @@
+// Framework internals shared by its translation units. Not for the program.
+#pragma once
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/Application.h"
+#include "framework/String.h"
+
+class QWidget;
+class QString;
+class QFont;
+class QMenuBar;
+
+namespace fw {
+class Window;
+class Sound;
+}
+
+namespace fw::detail {
+
+void Trace(const std::string& step);
+
+// Runs program code (a handler). Called from Qt's event dispatch with no
+// program code below it on the stack, it stores an escaping exception, ends
+// the event loop and returns; RuntimeRun raises it again. Nested inside
+// program code, exceptions pass through to the caller.
+void CallHandler(const std::function<void()>& handler);
+bool CallBoolHandler(const std::function<bool()>& handler);
+
+// While a modal loop runs inside a handler, events it dispatches start
+// afresh (their exceptions are stored, not thrown through Qt).
+class ModalScope {
+ public:
+  ModalScope();
+  ~ModalScope();
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
+
+ private:
+  int savedDepth_;
+};
+
+// Seams the rest of the framework reads.
+std::string ResourceFilePathOverride();
+void NotifySoundPlayed(const Sound& sound);
+
+// Menus
+void DispatchMenuCommand(const std::shared_ptr<MenuItem>& item);
+QMenuBar* BuildMenuBar(QWidget* frame, const std::shared_ptr<MenuBar>& bar);
+
+// Windows
+void InstallEventFilter();
+void BringToFront(const std::shared_ptr<Window>& w);
+void CreateWindowLists();
+void ForgetWindows();
+// Maps the windows waiting for the screen now, rather than at the next turn
+// of the event loop.
+void SyncPendingWindows();
+
+// Text conversion between the framework's strings and Qt's.
+QString ToQString(const String& s);
+String FromQString(const QString& s);
+// Classic text uses CR as its line end; Qt uses LF.
+QString ToDisplayText(const String& s);
+String FromDisplayText(const QString& s);
+// The installed face for a classic font name and size (pixels).
+QFont FontFor(const String& name, int size, bool bold, bool italic, bool underline);
+// The installed face for a classic font family number.
+QString FamilyForFontNumber(int number);
+QString FamilyForFontName(const String& name);
+
+bool EqualNoCase(const String& a, const String& b);
+
+}  // namespace fw::detail

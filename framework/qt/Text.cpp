@@ -1,0 +1,79 @@
+#include <QFont>
+#include <QString>
+
+#include "framework/qt/Internal.h"
+
+namespace fw::detail {
+
+QString ToQString(const String& s) {
+  const std::string& b = s.Bytes();
+  return QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size()));
+}
+
+String FromQString(const QString& s) { return String(s.toUtf8().toStdString()); }
+
+QString ToDisplayText(const String& s) {
+  QString text = ToQString(s);
+  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return text;
+}
+
+String FromDisplayText(const QString& s) {
+  QString text = s;
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
+  text.replace(QLatin1Char('\n'), QLatin1Char('\r'));
+  return FromQString(text);
+}
+
+bool EqualNoCase(const String& a, const String& b) { return StringCompare(a, b) == 0; }
+
+namespace {
+
+// The classic faces are not installed here; these stand in for them.
+const char* const kSans = "DejaVu Sans";
+const char* const kSerif = "DejaVu Serif";
+const char* const kMono = "DejaVu Sans Mono";
+
+}  // namespace
+
+QString FamilyForFontName(const String& name) {
+  // Design-time names may carry trailing control bytes; only the letters count.
+  QString clean;
+  for (QChar c : ToQString(name))
+    if (c.isPrint()) clean += c;
+  clean = clean.trimmed().toLower();
+  if (clean.isEmpty() || clean == "system" || clean == "geneva" || clean == "chicago" ||
+      clean == "helvetica" || clean == "charcoal" || clean == "lucida grande")
+    return kSans;
+  if (clean == "times" || clean == "new york" || clean == "palatino") return kSerif;
+  if (clean == "monaco" || clean == "courier") return kMono;
+  return ToQString(name).trimmed();
+}
+
+QString FamilyForFontNumber(int number) {
+  switch (number) {
+    case 2:   // New York
+    case 20:  // Times
+      return kSerif;
+    case 4:   // Monaco
+    case 22:  // Courier
+      return kMono;
+    default:  // system, application font, Geneva, Helvetica and anything unknown
+      return kSans;
+  }
+}
+
+QFont FontFor(const String& name, int size, bool bold, bool italic, bool underline) {
+  QFont font(FamilyForFontName(name));
+  QString family = font.family();
+  font.setStyleHint(family == kSerif ? QFont::Serif : family == kMono ? QFont::Monospace : QFont::SansSerif);
+  // Classic sizes are points at 72 dpi: one point is one pixel.
+  font.setPixelSize(size > 0 ? size : 12);
+  font.setBold(bold);
+  font.setItalic(italic);
+  font.setUnderline(underline);
+  return font;
+}
+
+}  // namespace fw::detail

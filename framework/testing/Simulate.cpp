@@ -1,0 +1,186 @@
+#include "framework/testing/Simulate.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+
+#include "framework/Application.h"
+#include "framework/Runtime.h"
+#include "framework/Testing.h"
+#include "framework/qt/Internal.h"
+#include "framework/qt/Views.h"
+
+namespace fw::testing {
+namespace {
+
+QWidget* Content(const Window& w) { return ContentWidgetOf(w); }
+QWidget* Frame(const Window& w) { return FrameWidgetOf(w); }
+
+void Deliver(QWidget* area, QPoint at) {
+  QWidget* target = area->childAt(at);
+  if (!target) target = area;
+  QPoint local = target->mapFrom(area, at);
+  QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, local);
+}
+
+QAction* ActionOf(const String& name) {
+  auto app = GetAppObject();
+  if (!app || !app->MenuBar()) return nullptr;
+  auto item = app->MenuBar()->Lookup(name);
+  return item ? item->GetView().action.data() : nullptr;
+}
+
+// Brings the window on screen and makes it the active one.
+QWindow* ActiveHandle(const Window& window) {
+  ProcessEvents();
+  QWidget* frame = Frame(window);
+  if (!frame || !frame->isVisible()) return nullptr;
+  frame->activateWindow();
+  QApplication::setActiveWindow(frame);
+  ProcessEvents();
+  return frame->windowHandle();
+}
+
+}  // namespace
+
+void Click(const RectControl& control) {
+  QWidget* w = WidgetOf(control);
+  ClickAt(control, w->width() / 2, w->height() / 2);
+}
+
+void ClickAt(const RectControl& control, int x, int y) {
+  QWidget* w = WidgetOf(control);
+  Deliver(w->parentWidget() ? w->parentWidget() : w, w->mapToParent(QPoint(x, y)));
+}
+
+void ClickInWindow(const Window& window, int x, int y) { Deliver(Content(window), QPoint(x, y)); }
+
+void TypeKey(const Window& window, char key) {
+  if (QWindow* handle = ActiveHandle(window)) QTest::keyClick(handle, key);
+}
+
+void PressReturn(const Window& window) {
+  if (QWindow* handle = ActiveHandle(window)) QTest::keyClick(handle, Qt::Key_Return);
+}
+
+bool PressShortcut(const Window& window, const std::string& shortcut) {
+  QWindow* handle = ActiveHandle(window);
+  if (!handle) return false;
+  QString text = QString::fromStdString(shortcut);
+  if (text.startsWith("Cmd+")) text = "Ctrl+" + text.mid(4);
+  QKeySequence seq(text, QKeySequence::PortableText);
+  QKeyCombination combo = seq[0];
+  QTest::keyClick(handle, combo.key(), combo.keyboardModifiers());
+  ProcessEvents();
+  return true;
+}
+
+void ClickCloseBox(const Window& window) {
+  if (QWidget* frame = Frame(window)) {
+    QCloseEvent event;
+    QApplication::sendEvent(frame, &event);
+  }
+}
+
+bool ChooseMenuItem(const String& itemName) {
+  RefreshMenus();
+  QAction* action = ActionOf(itemName);
+  if (!action || !action->isEnabled()) return false;
+  action->trigger();
+  return true;
+}
+
+bool IsMenuItemEnabled(const String& itemName) {
+  RefreshMenus();
+  QAction* action = ActionOf(itemName);
+  return action && action->isEnabled();
+}
+
+void ClickRow(const Listbox& list, int row) {
+  auto* widget = static_cast<QListWidget*>(WidgetOf(list));
+  QRect r = widget->visualItemRect(widget->item(row));
+  QTest::mouseClick(widget->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+}
+
+bool IsOnScreen(const Window& window) {
+  QWidget* frame = Frame(window);
+  return frame && frame->isVisible();
+}
+
+bool IsOnScreen(const RectControl& control) {
+  QWidget* w = WidgetOf(control);
+  return w && w->isVisible();
+}
+
+std::vector<std::string> MenuBarTitles(const Window& window) {
+  std::vector<std::string> titles;
+  auto* frame = qobject_cast<QMainWindow*>(Frame(window));
+  if (!frame || !frame->menuWidget()) return titles;
+  auto* bar = qobject_cast<QMenuBar*>(frame->menuWidget());
+  if (!bar) return titles;
+  for (QAction* a : bar->actions()) titles.push_back(a->text().toStdString());
+  return titles;
+}
+
+Box ContentBox(const Window& window) {
+  QWidget* c = Content(window);
+  return {c->x(), c->y(), c->width(), c->height()};
+}
+
+Box GeometryOf(const RectControl& control) {
+  QRect g = WidgetOf(control)->geometry();
+  return {g.x(), g.y(), g.width(), g.height()};
+}
+
+std::string ShownText(const RectControl& control) {
+  QWidget* w = WidgetOf(control);
+  if (auto* l = qobject_cast<QLabel*>(w)) return l->text().toStdString();
+  if (auto* b = qobject_cast<QPushButton*>(w)) return b->text().replace("&&", "&").toStdString();
+  if (auto* e = qobject_cast<QTextEdit*>(w)) return e->toPlainText().toStdString();
+  return {};
+}
+
+CharStyle StyleAt(const EditField& field, int index) {
+  auto* edit = qobject_cast<QTextEdit*>(WidgetOf(field));
+  QTextCursor cursor(edit->document());
+  // The format of a character is the one the cursor reports after it.
+  QString text = edit->toPlainText();
+  int pos = 0;
+  for (int n = 0; pos < text.size() && n < index; ++pos)
+    if (!text[pos].isLowSurrogate()) ++n;
+  while (pos < text.size() && text[pos].isLowSurrogate()) ++pos;
+  cursor.setPosition(pos + 1);
+  QTextCharFormat f = cursor.charFormat();
+  QFont font = f.font();
+  QColor c = f.foreground().color();
+  return {font.family().toStdString(),
+          font.pixelSize() > 0 ? font.pixelSize() : static_cast<int>(font.pointSizeF()),
+          font.bold(),
+          font.italic(),
+          font.underline(),
+          Color{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                static_cast<std::uint8_t>(c.blue())}};
+}
+
+bool HasFocus(const RectControl& control) {
+  QWidget* w = WidgetOf(control);
+  return w && (w->hasFocus() || w->window()->focusWidget() == w);
+}
+
+Color PixelAt(const Window& window, int x, int y) {
+  QWidget* c = Content(window);
+  QImage image = c->grab(QRect(x, y, 1, 1)).toImage();
+  QColor p = image.pixelColor(0, 0);
+  return Color{static_cast<std::uint8_t>(p.red()), static_cast<std::uint8_t>(p.green()),
+               static_cast<std::uint8_t>(p.blue())};
+}
+
+}  // namespace fw::testing

@@ -1,0 +1,7 @@
+#include "shell/AboutWindow.h"
+
+namespace korvane {
+
+std::shared_ptr<AboutWindow> AboutWindow::Instance() { return fw::ImplicitWindow<AboutWindow>(); }
+
+}  // namespace korvane

@@ -1,0 +1,58 @@
+// Helpers for declaring windows and controls as data: readable tables that
+// become property records, and the creation steps every control goes
+// through.
+#pragma once
+
+#include <climits>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/Controls.h"
+#include "framework/Window.h"
+#include "framework/codec/PropertyRecord.h"
+
+namespace korvane::declare {
+
+using codec::Color;
+using codec::RecordField;
+using Fields = std::vector<RecordField>;
+
+// No control of this program belongs to a control array.
+constexpr std::int32_t kNoIndex = INT32_MIN;
+
+struct Rect {
+  int left, top, width, height;
+};
+
+struct Locks {
+  bool left = false, top = false, right = false, bottom = false;
+};
+
+// The entries every control record of the program ends with (the About
+// box's records aside, which have an order of their own).
+Fields ControlTail(const char* name, Rect r, Locks locks = {}, bool visible = true,
+                   const char* initialParent = "");
+
+// A record from a head of class-specific entries and a tail.
+std::string Record(const Fields& head, const Fields& tail);
+
+// The steps every control goes through: the window makes it, adds it under
+// its name, finds it again by that name, checks its class and applies its
+// record. Returns the control as found.
+template <class C>
+std::shared_ptr<C> CreateControl(const std::shared_ptr<fw::Window>& window, const char* name,
+                                 const std::string& record) {
+  window->AddControl(name, window->NewControl<C>());
+  auto control = fw::CheckedCast<C>(fw::RuntimeWindowControlByName(window, name));
+  fw::SetProperties(*control, record);
+  return control;
+}
+
+// Looks a control up again by name, for binding its handlers.
+template <class C>
+std::shared_ptr<C> Find(const std::shared_ptr<fw::Window>& window, const char* name) {
+  return fw::CheckedCast<C>(fw::RuntimeWindowControlByName(window, name));
+}
+
+}  // namespace korvane::declare
