@@ -1,0 +1,194 @@
+// Reader against writer, and both against hand-built files.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "framework/codec/BigEndian.h"
+#include "framework/codec/ResourceMap.h"
+#include "framework/codec/ResourceWriter.h"
+#include "tests/TestCase.h"
+
+namespace codec {
+namespace {
+
+std::string Bytes(std::initializer_list<int> values) {
+  std::string out;
+  for (int v : values) out.push_back(static_cast<char>(v));
+  return out;
+}
+
+std::string DataOf(std::string_view file, const ResourceRef* ref) {
+  if (ref == nullptr) return "<missing>";
+  return std::string(file.substr(ref->dataOffset, ref->length));
+}
+
+// One 'TEXT' 128 named "Hi" holding "Hi!", laid out byte by byte.
+std::string HiFile() {
+  std::string f = Bytes({0, 0, 1, 0, 0, 0, 1, 7, 0, 0, 0, 7, 0, 0, 0, 0x35});
+  f.append(240, '\0');
+  f += Bytes({0, 0, 0, 3, 'H', 'i', '!'});
+  f.append(22, '\0');  // map: header copy, handle, file reference
+  f += Bytes({0, 0, 0, 0x1C, 0, 0x32,                 // attributes, type list, name list
+              0, 0, 'T', 'E', 'X', 'T', 0, 0, 0, 0x0A,  // one type, one resource
+              0, 0x80, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,    // id 128, name 0, data 0
+              2, 'H', 'i'});
+  return f;
+}
+
+std::string EmptyFile() {
+  std::string f = Bytes({0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0x1E});
+  f.append(240 + 22, '\0');
+  f += Bytes({0, 0, 0, 0x1C, 0, 0x1E, 0xFF, 0xFF});
+  return f;
+}
+
+TEST(ResourceFile, WriterProducesTheCanonicalBytesOfAOneResourceFile) {
+  const std::string expected = HiFile();
+  ASSERT_EQ(expected.size(), 316u);
+  EXPECT_EQ(WriteResourceFile({{"TEXT", 128, "Hi", "Hi!"}}), expected);
+
+  const auto map = ResourceMap::Parse(expected);
+  ASSERT_TRUE(map);
+  EXPECT_EQ(map->Types(), std::vector<std::string>{"TEXT"});
+  const ResourceRef* ref = map->ById("TEXT", 128);
+  ASSERT_NE(ref, nullptr);
+  EXPECT_TRUE(ref->hasName);
+  EXPECT_EQ(ref->name, "Hi");
+  EXPECT_EQ(ref->dataOffset, 0x104u);
+  EXPECT_EQ(DataOf(expected, ref), "Hi!");
+  EXPECT_EQ(map->ByName("TEXT", "Hi"), ref);
+  EXPECT_EQ(map->At("TEXT", 0), ref);
+}
+
+TEST(ResourceFile, EmptyListGivesTheEmptyFileWhichReadsAsNoResources) {
+  const std::string expected = EmptyFile();
+  ASSERT_EQ(expected.size(), 286u);
+  EXPECT_EQ(WriteResourceFile({}), expected);
+
+  const auto map = ResourceMap::Parse(expected);
+  ASSERT_TRUE(map);
+  EXPECT_TRUE(map->Types().empty());
+  EXPECT_EQ(map->Count("TEXT"), 0);
+  EXPECT_EQ(map->At("TEXT", 0), nullptr);
+  EXPECT_EQ(map->ById("TEXT", 128), nullptr);
+}
+
+TEST(ResourceFile, RoundTripKeepsTypesOrderNamesIdsAndData) {
+  const std::string longName(255, 'n');
+  const std::vector<ResourceSpec> specs = {
+      {"TEXT", 300, "Straw Man", "text one\r"},
+      {"styl", 128, std::nullopt, std::string("\0\x01", 2)},
+      {"TEXT", -32768, std::nullopt, ""},
+      {"PNG ", 169, longName, std::string(1000, '\x89')},
+      {"TEXT", 32767, "", "last"},
+      {"TEXT", 0, "Straw Man", "second of that name"},
+  };
+  const std::string file = WriteResourceFile(specs);
+  const auto map = ResourceMap::Parse(file);
+  ASSERT_TRUE(map);
+
+  EXPECT_EQ(map->Types(), (std::vector<std::string>{"TEXT", "styl", "PNG "}));
+  ASSERT_EQ(map->Count("TEXT"), 4);
+  const std::vector<int> textIds = {300, -32768, 32767, 0};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(map->At("TEXT", i)->id, textIds[i]) << i;
+  EXPECT_EQ(map->At("TEXT", 4), nullptr);
+  EXPECT_EQ(map->At("TEXT", -1), nullptr);
+
+  for (const ResourceSpec& spec : specs) {
+    const ResourceRef* ref = map->ById(spec.type, spec.id);
+    ASSERT_NE(ref, nullptr) << spec.type << spec.id;
+    EXPECT_EQ(DataOf(file, ref), spec.data);
+    EXPECT_EQ(ref->hasName, spec.name.has_value());
+    EXPECT_EQ(ref->name, spec.name.value_or(""));
+  }
+  EXPECT_EQ(map->ByName("TEXT", "Straw Man")->id, 300);  // first in reference order
+  EXPECT_EQ(map->ByName("TEXT", "")->id, 32767);         // an empty name is a name
+  EXPECT_EQ(map->ByName("TEXT", "straw man"), nullptr);
+  EXPECT_EQ(map->ByName("PNG ", longName)->id, 169);
+  EXPECT_EQ(map->ById("styl", 129), nullptr);
+  EXPECT_EQ(map->Count("WAVE"), 0);
+}
+
+TEST(ResourceFile, CompressedResourcesAreAbsent) {
+  std::string file = WriteResourceFile({{"TEXT", 128, "a", "x"}, {"TEXT", 129, "b", "y"},
+                                        {"snd ", 1, std::nullopt, "z"}});
+  const std::size_t refs = GetU32(file, 4) + 28 + 2 + 2 * 8;
+  file[refs + 4] = 0x01;                        // TEXT 128
+  file[refs + 2 * 12 + 4] = 0x21;               // snd 1, also purgeable
+  const auto map = ResourceMap::Parse(file);
+  ASSERT_TRUE(map);
+  EXPECT_EQ(map->Count("TEXT"), 1);
+  EXPECT_EQ(map->At("TEXT", 0)->id, 129);
+  EXPECT_EQ(map->ById("TEXT", 128), nullptr);
+  EXPECT_EQ(map->ByName("TEXT", "a"), nullptr);
+  EXPECT_EQ(map->Types(), std::vector<std::string>{"TEXT"});
+}
+
+// A legal file that no canonical writer makes: map first, type list moved,
+// reference lists in reverse type order, gaps everywhere.
+TEST(ResourceFile, ReaderFollowsStoredOffsets) {
+  std::string map(28, '\0');
+  map[25] = 30;  // type list at 30
+  map[27] = 80;  // name list at 80
+  map += Bytes({0, 0,                                   // padding before the type list
+                0, 1,                                   // two types
+                'A', 'A', 'A', 'A', 0, 0, 0, 30,        // AAAA: one, list at map 60
+                'B', 'B', 'B', 'B', 0, 0, 0, 18});      // BBBB: one, list at map 48
+  map += Bytes({0, 2, 0xFF, 0xFF, 0, 0, 0, 8, 0, 0, 0, 0});   // BBBB 2, unnamed, data 8
+  map += Bytes({0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0});         // AAAA 1, name at 1, data 0
+  map += std::string(8, '\0');                                // gap
+  map += Bytes({9, 2, 'o', 'k'});                              // name list at 80
+  const std::string data = Bytes({0, 0, 0, 2, 'a', 'a', 9, 9, 0, 0, 0, 1, 'b'});
+
+  const int dataOffset = 16 + static_cast<int>(map.size()) + 5;
+  std::string file = Bytes({0, 0, 0, dataOffset, 0, 0, 0, 16, 0, 0, 0,
+                            static_cast<int>(data.size()), 0, 0, 0, static_cast<int>(map.size())});
+  file += map + std::string(5, '\0') + data;
+
+  const auto parsed = ResourceMap::Parse(file);
+  ASSERT_TRUE(parsed);
+  EXPECT_EQ(parsed->Types(), (std::vector<std::string>{"AAAA", "BBBB"}));
+  EXPECT_EQ(DataOf(file, parsed->ById("AAAA", 1)), "aa");
+  EXPECT_EQ(parsed->ById("AAAA", 1)->name, "ok");
+  EXPECT_EQ(DataOf(file, parsed->ById("BBBB", 2)), "b");
+  EXPECT_FALSE(parsed->ById("BBBB", 2)->hasName);
+}
+
+struct WriterRefusal : korvane_test::NamedCase {
+  std::vector<ResourceSpec> specs;
+};
+
+class ResourceWriterRefuses : public ::testing::TestWithParam<WriterRefusal> {};
+
+TEST_P(ResourceWriterRefuses, WhatTheFormatCannotHold) {
+  EXPECT_THROW(WriteResourceFile(GetParam().specs), std::invalid_argument);
+}
+
+std::vector<ResourceSpec> ManyResources(int count) {
+  std::vector<ResourceSpec> specs;
+  for (int i = 0; i < count; ++i) specs.push_back({"wstr", static_cast<std::int16_t>(i), {}, "x"});
+  return specs;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ResourceWriterRefuses,
+    ::testing::Values(
+        WriterRefusal{"short type", {{"PNG", 1, {}, ""}}},
+        WriterRefusal{"long type", {{"TEXTS", 1, {}, ""}}},
+        WriterRefusal{"id twice", {{"TEXT", 5, {}, "a"}, {"styl", 5, {}, "b"}, {"TEXT", 5, {}, "c"}}},
+        WriterRefusal{"name of 256 bytes", {{"TEXT", 1, std::string(256, 'x'), ""}}},
+        WriterRefusal{"data area over 16 MiB",
+                      {{"PNG ", 1, {}, std::string(8 << 20, 'a')}, {"PNG ", 2, {}, std::string(8 << 20, 'b')}}},
+        WriterRefusal{"map over 32767 bytes", ManyResources(2728)}),
+    korvane_test::CaseName());
+
+TEST(ResourceFile, LargestMapThatFitsIsWritten) {
+  const std::string file = WriteResourceFile(ManyResources(2727));
+  const auto map = ResourceMap::Parse(file);
+  ASSERT_TRUE(map);
+  EXPECT_EQ(map->Count("wstr"), 2727);
+  EXPECT_EQ(map->At("wstr", 2726)->id, 2726);
+}
+
+}  // namespace
+}  // namespace codec

@@ -1,0 +1,163 @@
+// The packed content as the program will read it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <set>
+
+#include "framework/codec/BigEndian.h"
+#include "framework/codec/FileBytes.h"
+#include "framework/codec/ResourceMap.h"
+#include "framework/codec/StyleScrap.h"
+#include "framework/codec/Utf8.h"
+
+namespace {
+
+const std::vector<std::string> kTopicNames = {
+    "Ad Hominem", "Affirming the Consequent", "Amphiboly", "Anecdotal Evidence",
+    "Appeal to Authority", "Appeal to Consequences", "Appeal to Emotion", "Appeal to Fear",
+    "Appeal to Force", "Appeal to Ignorance", "Appeal to Nature", "Appeal to Novelty",
+    "Appeal to Pity", "Appeal to Popularity", "Appeal to Tradition", "Begging the Question",
+    "Biased Sample", "Burden of Proof", "Composition", "Correlation as Causation",
+    "Denying the Antecedent", "Division", "Equivocation", "False Dilemma", "Gambler's Fallacy",
+    "Genetic Fallacy", "Guilt by Association", "Hasty Generalization", "Loaded Question",
+    "Middle Ground", "Moving the Goalposts", "No True Scotsman", "Poisoning the Well", "Post Hoc",
+    "Red Herring", "Slippery Slope", "Special Pleading", "Straw Man", "Sweeping Generalization",
+    "Texas Sharpshooter", "Tu Quoque", "Two Wrongs Make a Right", "Weak Analogy"};
+
+struct Packed {
+  std::string bytes;
+  std::optional<codec::ResourceMap> map;
+  std::string Data(const codec::ResourceRef* ref) const {
+    return ref ? bytes.substr(ref->dataOffset, ref->length) : std::string();
+  }
+};
+
+const Packed& Resources() {
+  static const Packed packed = [] {
+    Packed p{codec::ReadFileBytes(KORVANE_RESOURCE_FILE).value_or(""), std::nullopt};
+    p.map = codec::ResourceMap::Parse(p.bytes);
+    return p;
+  }();
+  return packed;
+}
+
+std::vector<std::string> Split(std::string_view text, char separator) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  for (std::size_t at; (at = text.find(separator, start)) != std::string_view::npos; start = at + 1)
+    parts.emplace_back(text.substr(start, at - start));
+  parts.emplace_back(text.substr(start));
+  return parts;
+}
+
+std::size_t Characters(std::string_view utf8) {
+  return static_cast<std::size_t>(std::count_if(
+      utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+struct Record {
+  int id;
+  std::string scenario, hint;
+  std::vector<std::string> choices, feedback;
+  int correct;  // 1..4, 0 when unreadable
+};
+
+std::vector<Record> QuizRecords() {
+  std::vector<Record> records;
+  const Packed& p = Resources();
+  for (int i = 0; i < p.map->Count("wstr"); ++i) {
+    const std::string data = p.Data(p.map->At("wstr", i));
+    if (data.size() < 2 || codec::GetU16(data, 0) != data.size() - 2) return {};
+    const auto fields = Split(std::string_view(data).substr(2), '\x11');
+    if (fields.size() != 5) return {};
+    const int correct = fields[4].size() == 1 && fields[4][0] >= '1' && fields[4][0] <= '4' ? fields[4][0] - '0' : 0;
+    records.push_back({p.map->At("wstr", i)->id, fields[0], fields[3], Split(fields[1], '\x12'),
+                       Split(fields[2], '\x12'), correct});
+  }
+  return records;
+}
+
+class Content : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(Resources().map) << KORVANE_RESOURCE_FILE << " is missing or unreadable";
+  }
+  const codec::ResourceMap& map() const { return *Resources().map; }
+};
+
+TEST_F(Content, TopicsAreTheFortyThreeFallaciesInOrder) {
+  ASSERT_EQ(map().Count("TEXT"), 43);
+  ASSERT_EQ(map().Count("styl"), 43);
+  for (int k = 0; k < 43; ++k) {
+    EXPECT_EQ(map().At("TEXT", k)->id, 128 + k);
+    EXPECT_EQ(map().At("styl", k)->id, 128 + k);
+    EXPECT_EQ(map().At("TEXT", k)->name, kTopicNames[k]);
+  }
+}
+
+TEST_F(Content, EveryTopicTextIsStyledFromItsFirstByte) {
+  for (int k = 0; k < map().Count("TEXT"); ++k) {
+    const std::string text = Resources().Data(map().At("TEXT", k));
+    const auto runs = codec::DecodeStyleScrap(Resources().Data(map().At("styl", k)));
+    ASSERT_FALSE(text.empty()) << k;
+    EXPECT_EQ(codec::FirstInvalidUtf8(text), text.size()) << k;
+    ASSERT_FALSE(runs.empty()) << k;
+    EXPECT_EQ(runs.front().startChar, 0) << k;
+    for (std::size_t i = 1; i < runs.size(); ++i) {
+      EXPECT_GT(runs[i].startChar, runs[i - 1].startChar) << k;
+      EXPECT_LT(static_cast<std::size_t>(runs[i].startChar), text.size()) << k;
+    }
+  }
+}
+
+TEST_F(Content, QuizRecordsAreThirtyCompleteScenarios) {
+  const auto records = QuizRecords();
+  ASSERT_EQ(records.size(), 30u) << "every wstr is a length and five fields";
+  const std::set<std::string> topics(kTopicNames.begin(), kTopicNames.end());
+  for (int i = 0; i < 30; ++i) {
+    const Record& r = records[i];
+    SCOPED_TRACE("wstr " + std::to_string(r.id));
+    EXPECT_EQ(r.id, 128 + i);
+    EXPECT_LE(Characters(r.scenario), 450u);
+    EXPECT_LE(Characters(r.hint), 140u);
+    EXPECT_NE(r.correct, 0);
+    ASSERT_EQ(r.choices.size(), 4u);
+    ASSERT_EQ(r.feedback.size(), 4u);
+    for (const std::string& choice : r.choices) {
+      EXPECT_LE(Characters(choice), 28u) << choice;
+      EXPECT_TRUE(topics.count(choice)) << choice << " names no topic";
+    }
+    for (const std::string& feedback : r.feedback) EXPECT_LE(Characters(feedback), 220u) << feedback;
+  }
+}
+
+TEST_F(Content, EveryScenarioHasItsOwnAnswerAndPositionsAreSpread) {
+  const auto records = QuizRecords();
+  ASSERT_EQ(records.size(), 30u);
+  std::set<std::string> answers;
+  for (const Record& r : records)
+    if (r.correct >= 1 && r.choices.size() == 4) answers.insert(r.choices[r.correct - 1]);
+  EXPECT_EQ(answers.size(), 30u) << "correct answers repeat";
+
+  for (int quiz = 0; quiz < 3; ++quiz) {
+    std::array<int, 5> times{};
+    for (int k = 0; k < 10; ++k) ++times[records[quiz * 10 + k].correct];
+    for (int position = 1; position <= 4; ++position)
+      EXPECT_GE(times[position], 2) << "quiz " << quiz + 1 << ", position " << position;
+  }
+}
+
+TEST_F(Content, SoundsAndTitlePicture) {
+  for (int id : {168, 169}) {
+    const std::string wave = Resources().Data(map().ById("WAVE", id));
+    EXPECT_TRUE(wave.size() >= 12 && wave.compare(0, 4, "RIFF") == 0 && wave.compare(8, 4, "WAVE") == 0) << id;
+  }
+  const std::string png = Resources().Data(map().ById("PNG ", 169));
+  ASSERT_GE(png.size(), 24u);
+  EXPECT_EQ(png.substr(12, 4), "IHDR");
+  EXPECT_EQ(codec::GetU32(png, 16), 409u);
+  EXPECT_EQ(codec::GetU32(png, 20), 65u);
+}
+
+}  // namespace

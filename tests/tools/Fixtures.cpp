@@ -1,0 +1,58 @@
+#include "tests/tools/Fixtures.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
+#include <utility>
+
+namespace packer {
+namespace fs = std::filesystem;
+
+std::string QuizToml(int count, const Edit& edit) {
+  std::string out;
+  for (int k = 0; k < count; ++k) {
+    ScenarioToml s;
+    s.text = "\"Scenario " + std::to_string(k) + "\"";
+    if (edit) edit(k, s);
+    out += "[[scenario]]\n";
+    for (const auto& [key, value] : {std::pair{"text", s.text}, {"choices", s.choices},
+                                     {"feedback", s.feedback}, {"hint", s.hint}, {"correct", s.correct}})
+      out += value.empty() ? std::string("# left out\n") : std::string(key) + " = " + value + "\n";
+    out += s.extra + "\n";
+  }
+  return out;
+}
+
+DataFolder::DataFolder() {
+  std::string name = (fs::temp_directory_path() / "korvane-pack-XXXXXX").string();
+  if (mkdtemp(name.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
+  path_ = name;
+  Write("resources.toml",
+        "topics = \"topics\"\n"
+        "quizzes = [\"q/one.toml\", \"q/two.toml\", \"q/three.toml\"]\n"
+        "[sounds]\n169 = \"s/wrong.wav\"\n168 = \"s/right.wav\"\n"
+        "[pictures]\n169 = \"title.png\"\n");
+  for (int k = 0; k < 43; ++k) {
+    const std::string number = (k < 10 ? "0" : "") + std::to_string(k);
+    Write("topics/t" + number + ".md", "# Topic " + std::to_string(42 - k) + "\n\nAbout *" + number + "*.\n");
+  }
+  for (const char* quiz : {"q/one.toml", "q/two.toml", "q/three.toml"}) Write(quiz, QuizToml(10));
+  Write("s/right.wav", std::string("RIFF\x04\0\0\0WAVE", 12));
+  Write("s/wrong.wav", std::string("RIFF\x05\0\0\0WAVEx", 13));
+  Write("title.png", std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16));
+}
+
+DataFolder::~DataFolder() {
+  std::error_code ignored;
+  fs::remove_all(path_, ignored);
+}
+
+void DataFolder::Write(const std::string& relative, std::string_view bytes) const {
+  const fs::path file = path_ / relative;
+  fs::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void DataFolder::Remove(const std::string& relative) const { fs::remove_all(path_ / relative); }
+
+}  // namespace packer

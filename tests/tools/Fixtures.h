@@ -1,0 +1,42 @@
+// Packer sources written by the tests.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace packer {
+
+// TOML value literals of one scenario; an empty one leaves its key out.
+struct ScenarioToml {
+  std::string text, choices = R"(["A", "B", "C", "D"])", feedback = R"(["fa", "fb", "fc", "fd"])",
+                    hint = R"("hint")", correct = "3", extra;
+};
+
+using Edit = std::function<void(int, ScenarioToml&)>;
+
+// `count` scenarios, k-th with text "Scenario k". Seven lines per scenario:
+// header at 1 + 7k, then text, choices, feedback, hint, correct, and a line
+// for `extra`.
+std::string QuizToml(int count, const Edit& edit = {});
+
+// A complete, valid data folder in a fresh temporary folder, removed again
+// with the object. Topic file k (t00.md ... t42.md) is named "Topic 42-k", so
+// file-name order and name order differ.
+class DataFolder {
+ public:
+  DataFolder();
+  ~DataFolder();
+  DataFolder(const DataFolder&) = delete;
+  DataFolder& operator=(const DataFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  void Write(const std::string& relative, std::string_view bytes) const;
+  void Remove(const std::string& relative) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace packer

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include "framework/codec/FileBytes.h"
+#include "framework/codec/ResourceMap.h"
+#include "framework/codec/StyleScrap.h"
+#include "tests/tools/Fixtures.h"
+#include "tools/packer/PackError.h"
+#include "tools/packer/Packer.h"
+#include "tools/packer/QuizConverter.h"
+#include "tests/TestCase.h"
+
+namespace packer {
+namespace {
+
+std::string DataOf(std::string_view file, const codec::ResourceRef* ref) {
+  return ref ? std::string(file.substr(ref->dataOffset, ref->length)) : "<missing>";
+}
+
+TEST(Packer, PacksAWholeDataFolder) {
+  DataFolder data;
+  data.Write("topics/.gitkeep", "");
+  data.Write("topics/notes.txt", "not a topic");
+  const std::string file = PackResources(data.path());
+  const auto map = codec::ResourceMap::Parse(file);
+  ASSERT_TRUE(map);
+  EXPECT_EQ(map->Types(), (std::vector<std::string>{"TEXT", "styl", "wstr", "WAVE", "PNG "}));
+
+  ASSERT_EQ(map->Count("TEXT"), 43);
+  ASSERT_EQ(map->Count("styl"), 43);
+  for (int k = 0; k < 43; ++k) {
+    const auto* text = map->At("TEXT", k);
+    const auto* styl = map->At("styl", k);
+    EXPECT_EQ(text->id, 128 + k);
+    EXPECT_EQ(styl->id, 128 + k);
+    EXPECT_EQ(text->name, "Topic " + std::to_string(42 - k));
+  }
+  const std::string text = DataOf(file, map->At("TEXT", 0));
+  EXPECT_EQ(text, "Topic 42\r\rAbout 00.");
+  const auto spans = codec::StyleSpansForText(text, DataOf(file, map->At("styl", 0)));
+  ASSERT_EQ(spans.size(), 4u);
+  EXPECT_EQ(spans[2].begin, 16u);
+  EXPECT_EQ(spans[2].style.face, codec::kFaceItalic);
+
+  ASSERT_EQ(map->Count("wstr"), 30);
+  for (int i = 0; i < 30; ++i) EXPECT_EQ(map->At("wstr", i)->id, 128 + i);
+  EXPECT_EQ(DataOf(file, map->ById("wstr", 157)), ConvertQuiz(QuizToml(10), "q")[9]);
+
+  ASSERT_EQ(map->Count("WAVE"), 2);
+  EXPECT_EQ(map->At("WAVE", 0)->id, 168);
+  EXPECT_EQ(DataOf(file, map->ById("WAVE", 169)), std::string("RIFF\x05\0\0\0WAVEx", 13));
+  EXPECT_EQ(DataOf(file, map->ById("PNG ", 169)).substr(0, 4), "\x89PNG");
+}
+
+struct SourceRefusal : korvane_test::NamedCase {
+  std::function<void(const DataFolder&)> damage;
+  std::string file;  // relative to the data folder
+  int line;
+  std::string message;
+};
+
+class PackerRefusal : public ::testing::TestWithParam<SourceRefusal> {};
+
+TEST_P(PackerRefusal, NamesTheSource) {
+  const SourceRefusal& r = GetParam();
+  DataFolder data;
+  r.damage(data);
+  try {
+    PackResources(data.path());
+    FAIL() << "accepted";
+  } catch (const PackError& e) {
+    EXPECT_EQ(e.file(), (data.path() / r.file).string());
+    EXPECT_EQ(e.line(), r.line);
+    EXPECT_NE(std::string(e.what()).find(r.message), std::string::npos) << e.what();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PackerRefusal,
+    ::testing::Values(
+        SourceRefusal{"MissingManifest", [](auto& d) { d.Remove("resources.toml"); }, "resources.toml", 0, "missing"},
+        SourceRefusal{"ManifestWithoutTopics", [](auto& d) { d.Write("resources.toml", "quizzes = []\n"); },
+                      "resources.toml", 1, "missing \"topics\""},
+        SourceRefusal{"TwoQuizzes", [](auto& d) { d.Write("resources.toml", "topics = \"topics\"\n\nquizzes = [\"a\", \"b\"]\n"); },
+                      "resources.toml", 3, "exactly 3"},
+        SourceRefusal{"BadSoundId",
+                      [](auto& d) { d.Write("resources.toml", "topics = \"t\"\nquizzes = [\"a\", \"b\", \"c\"]\n[sounds]\n40000 = \"x\"\n"); },
+                      "resources.toml", 4, "40000"},
+        SourceRefusal{"MissingTopicsFolder", [](auto& d) { d.Remove("topics"); }, "topics", 0, "folder is missing"},
+        SourceRefusal{"TooFewTopics", [](auto& d) { d.Remove("topics/t42.md"); }, "topics", 0, "holds 42 topics"},
+        SourceRefusal{"TooManyTopics", [](auto& d) { d.Write("topics/t43.md", "# More\n"); }, "topics", 0, "holds 44 topics"},
+        SourceRefusal{"TopicNameTwice", [](auto& d) { d.Write("topics/t05.md", "\n# Topic 40\n"); }, "topics/t05.md",
+                      2, "also the name of t02.md"},
+        SourceRefusal{"TopicRefused", [](auto& d) { d.Write("topics/t07.md", "# X\n\n[l](u)\n"); }, "topics/t07.md",
+                      3, "links"},
+        SourceRefusal{"MissingQuiz", [](auto& d) { d.Remove("q/two.toml"); }, "q/two.toml", 0, "missing"},
+        SourceRefusal{"QuizRefused", [](auto& d) { d.Write("q/three.toml", QuizToml(9)); }, "q/three.toml", 0, "exactly 10"},
+        SourceRefusal{"MissingSound", [](auto& d) { d.Remove("s/right.wav"); }, "s/right.wav", 0, "missing"},
+        SourceRefusal{"SoundNotWave", [](auto& d) { d.Write("s/wrong.wav", std::string("RIFF\0\0\0\0AVI ", 12)); },
+                      "s/wrong.wav", 0, "RIFF WAVE"},
+        SourceRefusal{"PictureNotPng", [](auto& d) { d.Write("title.png", "GIF89a"); }, "title.png", 0, "PNG"}),
+    korvane_test::CaseName());
+
+TEST(Packer, OutputIsReplacedWhole) {
+  DataFolder data;
+  const auto output = data.path() / "Korvane.rsrc";
+  data.Write("Korvane.rsrc", "old");
+  WriteFileAtomically(output, "new bytes");
+  EXPECT_EQ(codec::ReadFileBytes(output), "new bytes");
+  EXPECT_FALSE(std::filesystem::exists(output.string() + ".partial"));
+}
+
+TEST(Packer, UnwritableOutputIsReportedAndLeavesNothing) {
+  DataFolder data;
+  const auto output = data.path() / "no such folder" / "Korvane.rsrc";
+  try {
+    WriteFileAtomically(output, "bytes");
+    FAIL() << "accepted";
+  } catch (const PackError& e) {
+    EXPECT_EQ(e.file(), output.string());
+  }
+  EXPECT_FALSE(std::filesystem::exists(output.parent_path()));
+}
+
+}  // namespace
+}  // namespace packer

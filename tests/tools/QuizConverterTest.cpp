@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "tools/packer/PackError.h"
+#include "tools/packer/QuizConverter.h"
+#include "tests/tools/Fixtures.h"
+#include "tests/TestCase.h"
+
+namespace packer {
+namespace {
+
+TEST(QuizConverter, RecordIsLengthThenFieldsJoinedBySeparators) {
+  const auto records = ConvertQuiz(QuizToml(10), "quiz1.toml");
+  ASSERT_EQ(records.size(), 10u);
+  const std::string text = "Scenario 0\x11" "A\x12" "B\x12" "C\x12" "D\x11" "fa\x12" "fb\x12" "fc\x12" "fd\x11"
+                           "hint\x11" "3";
+  EXPECT_EQ(records[0], std::string("\x00\x25", 2) + text);
+  EXPECT_EQ(records[9].substr(2, 10), "Scenario 9");
+}
+
+TEST(QuizConverter, LengthPrefixCountsUtf8BytesBigEndian) {
+  std::string accents;
+  for (int i = 0; i < 300; ++i) accents += "\xC3\xA9";
+  const auto records = ConvertQuiz(QuizToml(10, [&](int k, ScenarioToml& s) {
+                                     if (k == 0) s.text = "\"" + accents + "\"";
+                                   }),
+                                   "quiz1.toml");
+  const std::string& data = records[0];
+  const std::size_t length = data.size() - 2;
+  EXPECT_EQ(static_cast<unsigned char>(data[0]), length >> 8);
+  EXPECT_EQ(static_cast<unsigned char>(data[1]), length & 0xFF);
+  EXPECT_EQ(data.substr(2, 600), accents);
+}
+
+struct Refusal : korvane_test::NamedCase {
+  int count;
+  Edit edit;
+  int line;
+  std::string message;
+};
+
+class QuizRefusal : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(QuizRefusal, NamesFileAndLine) {
+  const Refusal& r = GetParam();
+  try {
+    ConvertQuiz(QuizToml(r.count, r.edit), "quizzes/quiz2.toml");
+    FAIL() << "accepted";
+  } catch (const PackError& e) {
+    EXPECT_EQ(e.file(), "quizzes/quiz2.toml");
+    EXPECT_EQ(e.line(), r.line);
+    EXPECT_NE(std::string(e.what()).find(r.message), std::string::npos) << e.what();
+  }
+}
+
+// Edits scenario 2, whose lines are 15 (header) to 21 (extra).
+Edit Third(std::function<void(ScenarioToml&)> change) {
+  return [change](int k, ScenarioToml& s) {
+    if (k == 2) change(s);
+  };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, QuizRefusal,
+    ::testing::Values(
+        Refusal{"FieldSeparatorInText", 10, Third([](auto& s) { s.text = R"("a\u0011b")"; }), 16, "byte 17"},
+        Refusal{"ItemSeparatorInChoice", 10, Third([](auto& s) { s.choices = R"(["A", "B\u0012", "C", "D"])"; }),
+                17, "byte 17 or 18"},
+        Refusal{"ThreeChoices", 10, Third([](auto& s) { s.choices = R"(["A", "B", "C"])"; }), 17, "exactly 4"},
+        Refusal{"FiveFeedbackTexts", 10, Third([](auto& s) { s.feedback = R"(["a", "b", "c", "d", "e"])"; }),
+                18, "exactly 4"},
+        Refusal{"ChoiceNotText", 10, Third([](auto& s) { s.choices = R"(["A", 2, "C", "D"])"; }), 17, "string"},
+        Refusal{"EmptyHint", 10, Third([](auto& s) { s.hint = R"("")"; }), 19, "empty"},
+        Refusal{"CorrectFive", 10, Third([](auto& s) { s.correct = "5"; }), 20, "1 to 4"},
+        Refusal{"CorrectZero", 10, Third([](auto& s) { s.correct = "0"; }), 20, "1 to 4"},
+        Refusal{"CorrectFraction", 10, Third([](auto& s) { s.correct = "2.0"; }), 20, "integer"},
+        Refusal{"CorrectText", 10, Third([](auto& s) { s.correct = R"("2")"; }), 20, "integer"},
+        Refusal{"MissingHint", 10, Third([](auto& s) { s.hint.clear(); }), 15, "missing \"hint\""},
+        Refusal{"UnknownKey", 10, Third([](auto& s) { s.extra = R"(hnit = "x")"; }), 21, "unknown key \"hnit\""},
+        Refusal{"SyntaxError", 10, Third([](auto& s) { s.extra = "text ="; }), 21, ""},
+        Refusal{"RecordTooLong", 10, Third([](auto& s) { s.text = "\"" + std::string(70000, 'x') + "\""; }),
+                15, "65535"},
+        Refusal{"NineScenarios", 9, {}, 0, "exactly 10"},
+        Refusal{"ElevenScenarios", 11, {}, 71, "exactly 10"}),
+    korvane_test::CaseName());
+
+TEST(QuizConverter, RefusesAFileWithoutScenarioTables) {
+  EXPECT_THROW(ConvertQuiz("", "q.toml"), PackError);
+  EXPECT_THROW(ConvertQuiz("scenario = [1, 2]\n", "q.toml"), PackError);
+}
+
+}  // namespace
+}  // namespace packer

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include "tools/packer/PackError.h"
+#include "tools/packer/TopicConverter.h"
+#include "tests/TestCase.h"
+
+namespace packer {
+namespace {
+
+using codec::kFaceBold;
+using codec::kFaceItalic;
+
+struct StyleRun {
+  int start, size, face;
+  friend bool operator==(const StyleRun&, const StyleRun&) = default;
+  friend std::ostream& operator<<(std::ostream& out, const StyleRun& r) {
+    return out << "{" << r.start << ", " << r.size << "pt, face " << r.face << "}";
+  }
+};
+
+struct Golden : korvane_test::NamedCase {
+  std::string markdown;
+  std::string topicName, text;
+  std::vector<StyleRun> runs;
+};
+
+class TopicGolden : public ::testing::TestWithParam<Golden> {};
+
+TEST_P(TopicGolden, TextAndRuns) {
+  const Golden& g = GetParam();
+  const Topic topic = ConvertTopic(g.markdown, "topic.md");
+  EXPECT_EQ(topic.name, g.topicName);
+  EXPECT_EQ(topic.text, g.text);
+  std::vector<StyleRun> runs;
+  for (const auto& r : topic.runs) runs.push_back({r.startChar, r.size, r.face});
+  EXPECT_EQ(runs, g.runs);
+}
+
+constexpr int kTitle = kFaceBold;
+constexpr int kBullet = 3;  // bytes of "•"
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TopicGolden,
+    ::testing::Values(
+        Golden{"EmphasisAndStrong", "# Straw Man\n\nA *weak* **copy**.\n", "Straw Man",
+               "Straw Man\r\rA weak copy.",
+               {{0, 18, kTitle}, {9, 12, 0}, {13, 12, kFaceItalic}, {17, 12, 0}, {18, 12, kFaceBold},
+                {22, 12, 0}}},
+        Golden{"SoftBreakBecomesSpace", "# T\n\nline one\nline two\n", "T", "T\r\rline one line two",
+               {{0, 18, kTitle}, {1, 12, 0}}},
+        Golden{"SubheadingAndQuote", "# T\n\n## Sub\n\n> quoted *not italic*\n", "T",
+               "T\r\rSub\r\rquoted not italic",
+               {{0, 18, kTitle}, {1, 12, 0}, {3, 14, kFaceBold}, {6, 12, 0}, {8, 12, kFaceItalic},
+                {15, 12, 0}}},
+        Golden{"BulletItemsOnTheirOwnLines", "# T\n\n- one\n- *two*\n\nafter\n", "T",
+               "T\r\r\xE2\x80\xA2 one\r\xE2\x80\xA2 two\r\rafter",
+               {{0, 18, kTitle}, {1, 12, 0}, {11 + kBullet + 1, 12, kFaceItalic}, {18, 12, 0}}},
+        Golden{"OffsetsCountUtf8Bytes", "# Caf\xC3\xA9\n\nna\xC3\xAFve *x*\n", "Caf\xC3\xA9",
+               "Caf\xC3\xA9\r\rna\xC3\xAFve x", {{0, 18, kTitle}, {5, 12, 0}, {14, 12, kFaceItalic}}},
+        Golden{"EmphasisInsideEmphasisIsUpright", "# T\n\n*a **b** _c_*\n", "T", "T\r\ra b c",
+               {{0, 18, kTitle}, {1, 12, 0}, {3, 12, kFaceItalic}, {5, 12, kFaceItalic | kFaceBold},
+                {6, 12, kFaceItalic}, {7, 12, 0}}}),
+    korvane_test::CaseName());
+
+TEST(TopicConverter, HeadingsCarryTheAccentAndBodyIsBlackGeneva) {
+  const Topic topic = ConvertTopic("# T\n\nbody\n", "topic.md");
+  ASSERT_EQ(topic.runs.size(), 2u);
+  const auto& title = topic.runs[0];
+  const auto& body = topic.runs[1];
+  EXPECT_EQ(title.font, 3);
+  EXPECT_EQ(body.font, 3);
+  EXPECT_EQ((std::array{body.red, body.green, body.blue}), (std::array<std::uint16_t, 3>{0, 0, 0}));
+  EXPECT_NE((std::array{title.red, title.green, title.blue}), (std::array<std::uint16_t, 3>{0, 0, 0}));
+  EXPECT_GT(title.height, body.height);
+  EXPECT_GT(body.height, body.ascent);
+  EXPECT_GT(body.ascent, 0);
+}
+
+struct Refusal : korvane_test::NamedCase {
+  std::string markdown;
+  int line;
+  std::string message;  // a part of it
+};
+
+class TopicRefusal : public ::testing::TestWithParam<Refusal> {};
+
+TEST_P(TopicRefusal, NamesFileAndLine) {
+  const Refusal& r = GetParam();
+  try {
+    ConvertTopic(r.markdown, "topics/x.md");
+    FAIL() << "accepted";
+  } catch (const PackError& e) {
+    EXPECT_EQ(e.file(), "topics/x.md");
+    EXPECT_EQ(e.line(), r.line);
+    EXPECT_NE(std::string(e.what()).find(r.message), std::string::npos) << e.what();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TopicRefusal,
+    ::testing::Values(
+        Refusal{"NoHeadingFirst", "Intro\n\n# T\n", 1, "level-1 heading"},
+        Refusal{"LevelTwoFirst", "## T\n", 1, "level-1 heading"},
+        Refusal{"EmptyDocument", "", 1, "level-1 heading"},
+        Refusal{"EmptyName", "#\n\ntext\n", 1, "empty"},
+        Refusal{"LongName", "# " + std::string(256, 'a') + "\n", 1, "255 bytes"},
+        Refusal{"LevelThree", "# T\n\n\n### Deep\n", 4, "level 3"},
+        Refusal{"Link", "# T\n\nsee [x](http://example.org)\n", 3, "links"},
+        Refusal{"Image", "# T\n\n![a](b.png)\n", 3, "images"},
+        Refusal{"InlineCode", "# T\n\nuse `x`\n", 3, "inline code"},
+        Refusal{"InlineHtml", "# T\n\na <b>x</b>\n", 3, "HTML"},
+        Refusal{"HtmlBlock", "# T\n\n<div>\nx\n</div>\n", 3, "HTML"},
+        Refusal{"CodeBlock", "# T\n\ntext\n\n```\ncode\n```\n", 5, "code blocks"},
+        Refusal{"NumberedList", "# T\n\n1. one\n", 3, "numbered lists"},
+        Refusal{"HardBreak", "# T\n\nline\\\nnext\n", 3, "hard line breaks"},
+        Refusal{"NestedList", "# T\n\n- a\n  - b\n", 3, "one paragraph"},
+        Refusal{"Rule", "# T\n\n***\n", 3, "horizontal rules"},
+        Refusal{"Table", "# T\n\ntext\n| a | b |\n|---|---|\n", 4, "tables"},
+        Refusal{"InvalidUtf8", "# T\n\nab\xFF\n", 3, "UTF-8"}),
+    korvane_test::CaseName());
+
+TEST(TopicConverter, RefusalReadsAsFileColonLine) {
+  try {
+    ConvertTopic("# T\n\nsee [x](y)\n", "data/topics/straw-man.md");
+    FAIL();
+  } catch (const PackError& e) {
+    EXPECT_STREQ(e.what(), "data/topics/straw-man.md:3: links are not supported");
+  }
+}
+
+}  // namespace
+}  // namespace packer

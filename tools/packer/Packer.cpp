@@ -1,0 +1,127 @@
+#include "tools/packer/Packer.h"
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+
+#include "framework/codec/FileBytes.h"
+#include "framework/codec/ResourceWriter.h"
+#include "tools/packer/Manifest.h"
+#include "tools/packer/PackError.h"
+#include "tools/packer/QuizConverter.h"
+#include "tools/packer/TopicConverter.h"
+
+namespace packer {
+namespace fs = std::filesystem;
+namespace {
+
+std::string ReadSource(const fs::path& path) {
+  std::error_code error;
+  if (!fs::is_regular_file(path, error)) throw PackError(path.string(), 0, "file is missing");
+  auto bytes = codec::ReadFileBytes(path);
+  if (!bytes) throw PackError(path.string(), 0, "cannot read the file");
+  return std::move(*bytes);
+}
+
+std::vector<fs::path> TopicFiles(const fs::path& folder) {
+  std::error_code error;
+  if (!fs::is_directory(folder, error)) throw PackError(folder.string(), 0, "topics folder is missing");
+  std::vector<fs::path> files;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+    if (it->path().extension() == ".md" && it->is_regular_file(error)) files.push_back(it->path());
+  if (error) throw PackError(folder.string(), 0, "cannot list the folder: " + error.message());
+  if (files.size() != kTopicCount)
+    throw PackError(folder.string(), 0, "holds " + std::to_string(files.size()) +
+                                             " topics (*.md); Korvane needs exactly 43");
+  std::sort(files.begin(), files.end(),
+            [](const fs::path& a, const fs::path& b) { return a.filename() < b.filename(); });
+  return files;
+}
+
+void AddTopics(std::vector<codec::ResourceSpec>& out, const fs::path& folder) {
+  std::map<std::string, fs::path> names;
+  std::int16_t id = kFirstTopicId;
+  for (const fs::path& file : TopicFiles(folder)) {
+    Topic topic = ConvertTopic(ReadSource(file), file.string());
+    if (const auto [other, fresh] = names.emplace(topic.name, file); !fresh)
+      throw PackError(file.string(), topic.nameLine, "the name \"" + topic.name + "\" is also the name of " +
+                                                          other->second.filename().string());
+    out.push_back({"TEXT", id, topic.name, std::move(topic.text)});
+    out.push_back({"styl", id, std::nullopt, codec::EncodeStyleScrap(topic.runs)});
+    ++id;
+  }
+}
+
+void AddQuizzes(std::vector<codec::ResourceSpec>& out, const fs::path& dataDir,
+                const std::vector<std::string>& quizzes) {
+  for (int quiz = 1; quiz <= static_cast<int>(quizzes.size()); ++quiz) {
+    const fs::path file = dataDir / quizzes[quiz - 1];
+    const auto records = ConvertQuiz(ReadSource(file), file.string());
+    for (int k = 0; k < static_cast<int>(records.size()); ++k)
+      out.push_back({"wstr", static_cast<std::int16_t>(QuizRecordId(quiz, k)), std::nullopt, records[k]});
+  }
+}
+
+template <class Check>
+void AddMedia(std::vector<codec::ResourceSpec>& out, const char* type, const fs::path& dataDir,
+              const std::vector<MediaFile>& media, Check check) {
+  for (const MediaFile& item : media) {
+    const fs::path file = dataDir / item.path;
+    std::string bytes = ReadSource(file);
+    check(bytes, file.string());
+    out.push_back({type, item.id, std::nullopt, std::move(bytes)});
+  }
+}
+
+}  // namespace
+
+int QuizRecordId(int quiz, int record) { return 118 + 10 * quiz + record; }
+
+void CheckWave(std::string_view bytes, const std::string& file) {
+  if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE")
+    throw PackError(file, 0, "not a RIFF WAVE sound");
+}
+
+void CheckPng(std::string_view bytes, const std::string& file) {
+  if (bytes.substr(0, 8) != std::string_view("\x89PNG\r\n\x1A\n", 8))
+    throw PackError(file, 0, "not a PNG picture");
+}
+
+std::string PackResources(const fs::path& dataDir) {
+  const fs::path manifestFile = dataDir / kManifestName;
+  const Manifest manifest = ReadManifest(ReadSource(manifestFile), manifestFile.string());
+  std::vector<codec::ResourceSpec> resources;
+  AddTopics(resources, dataDir / manifest.topics);
+  AddQuizzes(resources, dataDir, manifest.quizzes);
+  AddMedia(resources, "WAVE", dataDir, manifest.sounds, CheckWave);
+  AddMedia(resources, "PNG ", dataDir, manifest.pictures, CheckPng);
+  try {
+    return codec::WriteResourceFile(resources);
+  } catch (const std::invalid_argument& error) {
+    throw PackError(manifestFile.string(), 0, error.what());
+  }
+}
+
+void WriteFileAtomically(const fs::path& output, std::string_view bytes) {
+  fs::path temporary = output;
+  temporary += ".partial";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+      std::error_code ignored;
+      fs::remove(temporary, ignored);
+      throw PackError(output.string(), 0, "cannot write the file");
+    }
+  }
+  std::error_code error;
+  fs::rename(temporary, output, error);
+  if (error) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    throw PackError(output.string(), 0, "cannot replace the file: " + error.message());
+  }
+}
+
+}  // namespace packer

@@ -1,0 +1,38 @@
+// korvane-pack: everything under data/ into one resource file.
+//
+// Resources, by type in this order, each type in ascending id order:
+//   'TEXT' 128.. topic texts, named after their topics, in topic file-name order
+//   'styl' 128.. the topics' style runs, at the same ids
+//   'wstr' 118 + 10·n + k  record k (from 0) of quiz n (from 1)
+//   'WAVE', 'PNG '  the manifest's sounds and pictures
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace packer {
+
+inline constexpr int kTopicCount = 43;
+inline constexpr int kFirstTopicId = 128;
+inline constexpr const char* kManifestName = "resources.toml";
+
+int QuizRecordId(int quiz, int record);
+
+// The resource file's bytes from `dataDir`, which holds the manifest. Reads
+// only; throws PackError for the first source it refuses: a missing file or
+// folder, not exactly 43 topics, two topics of one name, a sound that is not
+// a RIFF WAVE file, a picture that is not a PNG file, or anything the
+// converters refuse.
+std::string PackResources(const std::filesystem::path& dataDir);
+
+// Refuse media that the program could not play or show.
+void CheckWave(std::string_view bytes, const std::string& file);
+void CheckPng(std::string_view bytes, const std::string& file);
+
+// Replaces `output` only once the whole file is written: through a temporary
+// file in the same folder and a rename. Throws PackError, leaving any earlier
+// `output` as it was.
+void WriteFileAtomically(const std::filesystem::path& output, std::string_view bytes);
+
+}  // namespace packer

@@ -1,0 +1,92 @@
+#include "tools/packer/QuizConverter.h"
+
+#include <array>
+#include <toml++/toml.h>
+
+#include "framework/codec/BigEndian.h"
+#include "tools/packer/PackError.h"
+#include "tools/packer/TomlSupport.h"
+
+namespace packer {
+namespace {
+
+constexpr char kFieldSeparator = '\x11';
+constexpr char kItemSeparator = '\x12';
+constexpr std::size_t kMaxRecordText = 0xFFFF;
+constexpr std::size_t kItems = 4;
+
+std::string CheckedText(const toml::node& node, std::string_view key, const std::string& file) {
+  const auto* value = node.as_string();
+  if (value == nullptr) throw PackError(file, LineOf(node), "\"" + std::string(key) + "\" must be a string");
+  const std::string& text = value->get();
+  if (text.empty()) throw PackError(file, LineOf(node), "\"" + std::string(key) + "\" is empty");
+  if (text.find_first_of("\x11\x12") != std::string::npos)
+    throw PackError(file, LineOf(node),
+                    "\"" + std::string(key) + "\" holds byte 17 or 18, which separate a record's fields");
+  return text;
+}
+
+std::string Text(const toml::table& scenario, std::string_view key, const std::string& file) {
+  return CheckedText(Require(scenario, key, file), key, file);
+}
+
+// The four items joined by the item separator.
+std::string FourItems(const toml::table& scenario, std::string_view key, const std::string& file) {
+  const toml::node& node = Require(scenario, key, file);
+  const auto* items = node.as_array();
+  if (items == nullptr || items->size() != kItems)
+    throw PackError(file, LineOf(node), "\"" + std::string(key) + "\" must be a list of exactly 4 texts");
+  std::string joined;
+  for (std::size_t i = 0; i < kItems; ++i) {
+    if (i > 0) joined.push_back(kItemSeparator);
+    joined += CheckedText(*items->get(i), key, file);
+  }
+  return joined;
+}
+
+std::string Correct(const toml::table& scenario, const std::string& file) {
+  const toml::node& node = Require(scenario, "correct", file);
+  const auto* value = node.as_integer();
+  if (value == nullptr || value->get() < 1 || value->get() > 4)
+    throw PackError(file, LineOf(node), "\"correct\" must be an integer from 1 to 4");
+  return std::to_string(value->get());
+}
+
+std::string RecordData(const toml::table& scenario, const std::string& file) {
+  RefuseUnknownKeys(scenario, {"text", "choices", "feedback", "hint", "correct"}, file);
+  const std::array<std::string, 5> fields = {Text(scenario, "text", file), FourItems(scenario, "choices", file),
+                                             FourItems(scenario, "feedback", file), Text(scenario, "hint", file),
+                                             Correct(scenario, file)};
+  std::string record;
+  for (const std::string& field : fields) {
+    if (!record.empty()) record.push_back(kFieldSeparator);
+    record += field;
+  }
+  if (record.size() > kMaxRecordText)
+    throw PackError(file, LineOf(scenario),
+                    "the record is " + std::to_string(record.size()) + " bytes; at most 65535 fit");
+  std::string data;
+  codec::PutU16(data, static_cast<std::uint16_t>(record.size()));
+  return data + record;
+}
+
+}  // namespace
+
+std::vector<std::string> ConvertQuiz(std::string_view toml, const std::string& file) {
+  const toml::table document = ParseToml(toml, file);
+  RefuseUnknownKeys(document, {"scenario"}, file);
+  const toml::node& node = Require(document, "scenario", file);
+  const auto* scenarios = node.as_array();
+  if (scenarios == nullptr || !scenarios->is_array_of_tables())
+    throw PackError(file, LineOf(node), "scenarios are written as [[scenario]] tables");
+  if (scenarios->size() != kScenariosPerQuiz) {
+    const int line = scenarios->size() > kScenariosPerQuiz ? LineOf(*scenarios->get(kScenariosPerQuiz)) : 0;
+    throw PackError(file, line, "the quiz has " + std::to_string(scenarios->size()) +
+                                    " scenarios; it needs exactly 10");
+  }
+  std::vector<std::string> records;
+  for (const toml::node& scenario : *scenarios) records.push_back(RecordData(*scenario.as_table(), file));
+  return records;
+}
+
+}  // namespace packer
