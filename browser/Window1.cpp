@@ -1,7 +1,9 @@
 #include "browser/Window1.h"
 
 #include "framework/Delegate.h"
+#include "framework/ResourceFork.h"
 #include "framework/Runtime.h"
+#include "shell/App.h"
 #include "shell/Declare.h"
 #include "shell/Menu.h"
 #include "shell/MenuNames.h"
@@ -126,9 +128,49 @@ void Window1::CreateControls0() {
       ->InstallEventHandler("Change", fw::MakeDelegate(self, &Window1::BrowserListBox_Change));
 }
 
-void Window1::BrowserListBox_Open(const std::shared_ptr<fw::Listbox>&) {}
+namespace {
 
-void Window1::BrowserListBox_Change(const std::shared_ptr<fw::Listbox>&) {}
+constexpr int kTopicCount = 43;
+constexpr const char* kDataMissing = "The \"DATA\" folder is missing. Must quit.";
+
+}  // namespace
+
+void Window1::BrowserListBox_Open(const std::shared_ptr<fw::Listbox>&) {
+  try {
+    auto self = Self<Window1>();
+    auto fork = fw::Need(App()).ResourceFork();
+    for (int k = 0; k < kTopicCount; ++k) {
+      auto list = Find<fw::Listbox>(self, "BrowserListBox");
+      fw::Need(list).AddRow(fw::Need(fork).ResourceName("TEXT", k));
+      fw::RuntimeBackgroundTask();
+    }
+    fw::Need(Find<fw::Listbox>(self, "BrowserListBox")).SetListIndex(0);
+  } catch (...) {
+    fw::MsgBox(kDataMissing);
+    fw::Quit(0);
+  }
+}
+
+void Window1::BrowserListBox_Change(const std::shared_ptr<fw::Listbox>&) {
+  // The text is found by the row's name, its style table by the row's index.
+  try {
+    auto self = Self<Window1>();
+    auto fork = fw::Need(App()).ResourceFork();
+    fw::String name = fw::Need(Find<fw::Listbox>(self, "BrowserListBox")).Text();
+    fw::String text = fw::Need(fork).GetNamedResource("TEXT", name);
+    int index = fw::Need(Find<fw::Listbox>(self, "BrowserListBox")).ListIndex();
+    int id = fw::Need(fork).ResourceID("styl", index);
+    fw::String style = fw::Need(fork).GetResource("styl", id);
+    fw::Need(fork).Close();
+    fw::Need(Find<fw::EditField>(self, "BrowserEditField")).SetText("");
+    fw::Need(Find<fw::EditField>(self, "BrowserEditField")).SetTextAndStyle(text, style);
+    fw::Need(Find<fw::EditField>(self, "BrowserEditField")).SetSelStart(0);
+    SetTitle(fw::String("Korvane: ") + fw::Need(Find<fw::Listbox>(self, "BrowserListBox")).Text());
+  } catch (...) {
+    fw::MsgBox(kDataMissing);
+    fw::Quit(0);
+  }
+}
 
 void Window1::AddMenuHandlers(const std::shared_ptr<fw::Window>& w) {
   auto window = fw::CheckedCast<Window1>(w);

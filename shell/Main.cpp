@@ -13,6 +13,7 @@
 #include "shell/AboutWindow.h"
 #include "shell/App.h"
 #include "shell/FileTypes.h"
+#include "shell/Media.h"
 #include "shell/Menu.h"
 
 namespace korvane {
@@ -56,6 +57,9 @@ void Main() {
 }
 
 void finalize() {
+  ReleaseRightSound();
+  ReleaseWrongSound();
+  ReleaseRireradTitle();
   fw::ReleaseImplicitWindowList();
   fw::ReleaseDirtyWindowList();
   fw::ReleaseWindowList();

@@ -143,7 +143,7 @@ class TopicWriter {
           Append(" ", look);
           break;
         case CMARK_NODE_EMPH:
-          Inlines(node, {look.role, static_cast<std::uint8_t>(look.face ^ codec::kFaceItalic)});
+          Inlines(node, {look.role, static_cast<std::uint8_t>(look.face | codec::kFaceItalic)});
           break;
         case CMARK_NODE_STRONG:
           Inlines(node, {look.role, static_cast<std::uint8_t>(look.face | codec::kFaceBold)});

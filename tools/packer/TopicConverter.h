@@ -7,7 +7,7 @@
 //
 // Rendering: Geneva throughout; body 12 pt black; level-1 headings 18 pt bold
 // and level-2 headings 14 pt bold, both in one dark-blue accent; block quotes
-// in italic; emphasis toggles italic (so it stays visible inside a quote) and
+// in italic; emphasis is italic too (examples are quoted and emphasised) and
 // strong emphasis sets bold. Blocks are separated by an empty line, bullet
 // items stand on lines of their own beginning with "• ". Paragraph breaks are
 // CR (0x0D); a soft break becomes a space.

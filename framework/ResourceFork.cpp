@@ -1,0 +1,105 @@
+#include "framework/ResourceFork.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <optional>
+
+#include "framework/Application.h"
+#include "framework/Media.h"
+#include "framework/codec/FileBytes.h"
+#include "framework/codec/ResourceMap.h"
+#include "framework/qt/Internal.h"
+
+namespace fw {
+
+struct ResourceFork::Impl {
+  std::string bytes;  // the map refers into these
+  codec::ResourceMap map;
+};
+
+namespace {
+
+constexpr const char* kResourceFileName = "Korvane.rsrc";
+
+std::string TypeCode(const String& type) { return type.Bytes(); }
+
+// Next to the executable in the build tree; in share/korvane/ of the install tree.
+std::string ApplicationResourcePath() {
+  std::string overridden = detail::ResourceFilePathOverride();
+  if (!overridden.empty()) return overridden;
+  QDir dir(QCoreApplication::applicationDirPath());
+  for (const QString& candidate :
+       {dir.filePath(kResourceFileName), dir.filePath(QString("../share/korvane/") + kResourceFileName)}) {
+    if (QFileInfo::exists(candidate)) return candidate.toStdString();
+  }
+  return dir.filePath(kResourceFileName).toStdString();
+}
+
+}  // namespace
+
+std::shared_ptr<ResourceFork> ResourceFork::Open(const std::string& path) {
+  std::optional<std::string> bytes = codec::ReadFileBytes(path);
+  if (!bytes) return nullptr;
+  std::optional<codec::ResourceMap> map = codec::ResourceMap::Parse(*bytes);
+  if (!map) return nullptr;
+  // The map holds offsets only, so the bytes may move.
+  return std::make_shared<ResourceFork>(std::make_unique<Impl>(Impl{std::move(*bytes), std::move(*map)}));
+}
+
+ResourceFork::ResourceFork(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+ResourceFork::~ResourceFork() = default;
+
+const ResourceFork::Impl& ResourceFork::Need() const {
+  if (!impl_) throw UnsupportedOperationException("the resource fork was closed");
+  return *impl_;
+}
+
+String ResourceFork::ResourceName(const String& type, int index) const {
+  const codec::ResourceRef* ref = Need().map.At(TypeCode(type), index);
+  return ref ? String::Raw(ref->name) : String();
+}
+
+int ResourceFork::ResourceID(const String& type, int index) const {
+  const codec::ResourceRef* ref = Need().map.At(TypeCode(type), index);
+  return ref ? ref->id : 0;
+}
+
+int ResourceFork::ResourceCount(const String& type) const { return Need().map.Count(TypeCode(type)); }
+
+String ResourceFork::GetResource(const String& type, int id) const {
+  const Impl& impl = Need();
+  const codec::ResourceRef* ref = impl.map.ById(TypeCode(type), id);
+  if (!ref)
+    throw ResourceNotFoundException("no resource '" + type.Bytes() + "' " + std::to_string(id));
+  return String::Raw(impl.bytes.substr(ref->dataOffset, ref->length));
+}
+
+String ResourceFork::GetNamedResource(const String& type, const String& name) const {
+  const Impl& impl = Need();
+  const codec::ResourceRef* ref = impl.map.ByName(TypeCode(type), name.Bytes());
+  if (!ref)
+    throw ResourceNotFoundException("no resource '" + type.Bytes() + "' named \"" + name.Bytes() + "\"");
+  return String::Raw(impl.bytes.substr(ref->dataOffset, ref->length));
+}
+
+std::shared_ptr<Sound> ResourceFork::GetSound(int id) const {
+  const Impl& impl = Need();
+  const codec::ResourceRef* ref = impl.map.ById("WAVE", id);
+  return ref ? Sound::FromWave(impl.bytes.substr(ref->dataOffset, ref->length)) : nullptr;
+}
+
+std::shared_ptr<Picture> ResourceFork::GetPicture(int id) const {
+  const Impl& impl = Need();
+  const codec::ResourceRef* ref = impl.map.ById("PNG ", id);
+  return ref ? Picture::FromImageData(impl.bytes.substr(ref->dataOffset, ref->length)) : nullptr;
+}
+
+void ResourceFork::Close() { impl_.reset(); }
+
+std::shared_ptr<fw::ResourceFork> Application::ResourceFork() const {
+  detail::Trace("open resource fork");
+  return ResourceFork::Open(ApplicationResourcePath());
+}
+
+}  // namespace fw
