@@ -1,0 +1,141 @@
+#include "tests/support/Program.h"
+
+#include <QBuffer>
+#include <QImage>
+
+#include <algorithm>
+#include <fstream>
+#include <random>
+
+#include "framework/Runtime.h"
+#include "framework/Testing.h"
+#include "framework/codec/StyleScrap.h"
+#include "quiz/Module1.h"
+#include "shell/App.h"
+#include "shell/Main.h"
+
+namespace korvane::test {
+
+TempDir::TempDir() {
+  std::random_device rd;
+  path_ = std::filesystem::temp_directory_path() / ("korvane-test-" + std::to_string(rd()));
+  std::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::string RealResourceFile() { return KORVANE_RESOURCE_FILE; }
+
+std::string QuizRecord::Bytes() const {
+  const std::string f(1, '\x11'), i(1, '\x12');
+  std::string text = scenario + f + choices[0] + i + choices[1] + i + choices[2] + i + choices[3] + f +
+                     feedback[0] + i + feedback[1] + i + feedback[2] + i + feedback[3] + f + hint + f +
+                     correct;
+  std::string out;
+  out.push_back(static_cast<char>((text.size() >> 8) & 0xFF));
+  out.push_back(static_cast<char>(text.size() & 0xFF));
+  return out + text;
+}
+
+std::string TinyWave() {
+  auto le = [](std::uint32_t v, int bytes) {
+    std::string s;
+    for (int k = 0; k < bytes; ++k) s.push_back(static_cast<char>((v >> (8 * k)) & 0xFF));
+    return s;
+  };
+  std::string samples(200, '\0');
+  std::string fmt = "fmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(22050, 4) + le(44100, 4) + le(2, 2) + le(16, 2);
+  std::string data = "data" + le(static_cast<std::uint32_t>(samples.size()), 4) + samples;
+  std::string body = "WAVE" + fmt + data;
+  return "RIFF" + le(static_cast<std::uint32_t>(body.size()), 4) + body;
+}
+
+std::string TinyPng(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return bytes.toStdString();
+}
+
+std::vector<codec::ResourceSpec> FixtureResources() {
+  std::vector<codec::ResourceSpec> set;
+  for (int k = 0; k < 43; ++k) {
+    std::string name = "Topic " + std::to_string(k);
+    set.push_back({"TEXT", static_cast<std::int16_t>(128 + k), name, "Text of topic " + std::to_string(k)});
+  }
+  for (int k = 0; k < 43; ++k) {
+    codec::StyleElement plain{.startChar = 0, .height = 16, .ascent = 12, .font = 3, .face = 0, .size = 12};
+    codec::StyleElement bold = plain;
+    bold.startChar = 5;
+    bold.face = codec::kFaceBold;
+    set.push_back({"styl", static_cast<std::int16_t>(128 + k), std::nullopt, codec::EncodeStyleScrap({plain, bold})});
+  }
+  for (int id = 128; id <= 157; ++id) {
+    std::string n = std::to_string(id);
+    QuizRecord r{"Scenario " + n,
+                 {"W" + n, "X" + n, "Y" + n, "Z" + n},
+                 {"fW" + n, "fX" + n, "fY" + n, "fZ" + n},
+                 "Hint " + n,
+                 "1"};
+    set.push_back({"wstr", static_cast<std::int16_t>(id), std::nullopt, r.Bytes()});
+  }
+  set.push_back({"WAVE", 168, std::nullopt, TinyWave()});
+  set.push_back({"WAVE", 169, std::nullopt, TinyWave()});
+  set.push_back({"PNG ", 169, std::nullopt, TinyPng(409, 65)});
+  return set;
+}
+
+void Remove(std::vector<codec::ResourceSpec>& set, const std::string& type, int id) {
+  std::erase_if(set, [&](const codec::ResourceSpec& r) { return r.type == type && r.id == id; });
+}
+
+void Replace(std::vector<codec::ResourceSpec>& set, const std::string& type, int id, std::string data) {
+  for (auto& r : set)
+    if (r.type == type && r.id == id) r.data = std::move(data);
+}
+
+std::string WriteResourceFile(const TempDir& dir, const std::vector<codec::ResourceSpec>& set) {
+  std::string path = dir.Path("Korvane.rsrc").string();
+  std::ofstream out(path, std::ios::binary);
+  std::string bytes = codec::WriteResourceFile(set);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  return path;
+}
+
+void ProgramTest::Start(const std::string& resourceFile) {
+  fw::testing::ResetRuntime();
+  quizing = answered = HintTaken = false;
+  score = QuestionNum = mixa = mixb = mixc = mixd = 0;
+  fw::testing::SetResourceFilePath(resourceFile.empty() ? "/nonexistent/Korvane.rsrc" : resourceFile);
+  fw::testing::SetMessagePresenter([this](const fw::String& m) { messages.push_back(m.Bytes()); });
+  fw::testing::SetUrlOpener([this](const fw::String& u) { urls.push_back(u.Bytes()); });
+  fw::testing::SetSoundObserver([this](const fw::Sound&) { ++soundsPlayed; });
+  fw::RuntimeInit();
+  initialize();
+  started = true;
+  fw::RuntimeInitExternalClasses();
+  fw::InitPluginEntrypoints();
+  InitFileTypes();
+  NewAppInstance();
+  ApplicationAddMenuHandlers();
+  MakeDefaultView();
+  fw::testing::ProcessEvents();
+}
+
+void ProgramTest::Shutdown() {
+  if (!started) return;
+  started = false;
+  finalize();
+  fw::RuntimeExit();
+  fw::testing::ResetRuntime();
+}
+
+void ProgramTest::TearDown() { Shutdown(); }
+
+}  // namespace korvane::test

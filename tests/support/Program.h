@@ -1,0 +1,75 @@
+// Test support for the program: temporary resource files and a fixture that
+// starts Korvane the way main() does, up to its event loop.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "framework/codec/ResourceWriter.h"
+
+namespace korvane::test {
+
+// A fresh temporary folder, removed with the object.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  std::filesystem::path Path(const std::string& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// The resource file packed from data/ at build time.
+std::string RealResourceFile();
+
+// The data of a "wstr" quiz record: 2-byte length, then the five fields.
+struct QuizRecord {
+  std::string scenario;
+  std::array<std::string, 4> choices;
+  std::array<std::string, 4> feedback;
+  std::string hint;
+  std::string correct;
+  std::string Bytes() const;
+};
+
+// A small complete data set: 43 topics "Topic 0" … "Topic 42" (each text
+// "Text of topic k" styled bold from its 5th byte), quiz records whose fields
+// name their id ("Scenario 128", choices "W128" … "Z128", feedback "fW128" …,
+// hint "Hint 128", correct item 1), the two sounds and the picture.
+std::vector<codec::ResourceSpec> FixtureResources();
+// Replaces (or with an empty type, removes) one resource of a set.
+void Remove(std::vector<codec::ResourceSpec>& set, const std::string& type, int id);
+void Replace(std::vector<codec::ResourceSpec>& set, const std::string& type, int id, std::string data);
+// Writes the set as a resource file in the folder; returns its path.
+std::string WriteResourceFile(const TempDir& dir, const std::vector<codec::ResourceSpec>& set);
+// A tiny valid WAV and PNG.
+std::string TinyWave();
+std::string TinyPng(int width = 4, int height = 2);
+
+// Starts the program as main() does, without entering the event loop:
+// class tables and arrays, external classes, plug-in entry points, file
+// type, App, menu handlers and the main window. Message boxes, URLs and
+// sounds are recorded instead of reaching the user. TearDown shuts the
+// program down as main() does.
+class ProgramTest : public ::testing::Test {
+ protected:
+  void TearDown() override;
+  // Starts the program over a resource file ("" for no file at all).
+  void Start(const std::string& resourceFile);
+  void StartWithRealData() { Start(RealResourceFile()); }
+  void Shutdown();
+
+  std::vector<std::string> messages;  // MsgBox texts, in order
+  std::vector<std::string> urls;      // ShowURL calls, in order
+  int soundsPlayed = 0;
+  bool started = false;
+};
+
+}  // namespace korvane::test
