@@ -77,6 +77,8 @@ class CanvasWidget : public QWidget {
     QPainter p(this);
     p.drawPixmap(0, 0, backdrop);
   }
+  // A second press in quick succession is a press all the same.
+  void mouseDoubleClickEvent(QMouseEvent* e) override { mousePressEvent(e); }
   void mousePressEvent(QMouseEvent* e) override {
     auto canvas = owner.lock();
     if (!canvas) return;

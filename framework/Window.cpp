@@ -234,8 +234,8 @@ void Window::Construct(std::string_view className) {
   open_ = true;
   L().windows->push_back(self);
   L().implicit->emplace_back(className_, self);
-  detail::Trace("window create " + className_);
   try {
+    detail::Trace("window create " + className_);
     detail::CallHandler([&] { Layout(); });
     if (auto bar = menuBar_ ? menuBar_ : (GetAppObject() ? GetAppObject()->MenuBar() : nullptr);
         bar && v.frameKind != 3 && v.menuBarVisible) {

@@ -24,11 +24,18 @@ namespace {
 QWidget* Content(const Window& w) { return ContentWidgetOf(w); }
 QWidget* Frame(const Window& w) { return FrameWidgetOf(w); }
 
+// A click as the window system delivers it: to the window, which finds the
+// widget under the point.
 void Deliver(QWidget* area, QPoint at) {
+  ProcessEvents();
+  QWidget* top = area->window();
+  if (QWindow* handle = top->windowHandle(); handle && top->isVisible()) {
+    QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, area->mapTo(top, at));
+    return;
+  }
   QWidget* target = area->childAt(at);
   if (!target) target = area;
-  QPoint local = target->mapFrom(area, at);
-  QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, local);
+  QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(area, at));
 }
 
 QAction* ActionOf(const String& name) {

@@ -1,1 +1,194 @@
-#include <gtest/gtest.h>
+#include <QBuffer>
+#include <QImage>
+#include <QTextEdit>
+
+#include "framework/Media.h"
+#include "framework/codec/StyleScrap.h"
+#include "framework/qt/Views.h"
+#include "framework/testing/Simulate.h"
+#include "tests/framework/FrameworkFixture.h"
+
+namespace fw::test {
+namespace {
+
+class ControlsTest : public FrameworkTest {
+ protected:
+  template <class C>
+  std::shared_ptr<C> Add(const char* name, const std::string& record) {
+    if (!window) {
+      Panel::record = PanelRecord("Controls", 0, 460, 300);
+      window = ImplicitWindow<Panel>();
+    }
+    auto c = window->NewControl<C>();
+    window->AddControl(name, c);
+    SetProperties(*c, record);
+    return c;
+  }
+  static std::string At(int left, int top, int width, int height) {
+    return codec::EncodeRecord({{"Left", left}, {"Top", top}, {"Width", width}, {"Height", height}});
+  }
+  std::shared_ptr<Window> window;
+};
+
+TEST_F(ControlsTest, ALabelShowsAStoredDoubleAmpersandAsOneAndCrAsALineBreak) {
+  auto label = Add<StaticText>("Credits", At(0, 0, 200, 60) + codec::EncodeRecord({{"MultiLine", true}}));
+  label->SetText("Text && Quizzes\rby us & friends");
+  EXPECT_EQ(label->Text(), String("Text && Quizzes\rby us & friends"));
+  EXPECT_EQ(testing::ShownText(*label), "Text & Quizzes\nby us & friends");
+}
+
+TEST_F(ControlsTest, AButtonFiresActionWhenClickedOrPushedOnlyWhileEnabled) {
+  auto button = Add<PushButton>("Go", At(10, 10, 100, 30) + codec::EncodeRecord({{"Caption", "A. R&D"}}));
+  int actions = 0;
+  std::shared_ptr<RectControl> seen;
+  button->InstallEventHandler("action", [&](const std::shared_ptr<RectControl>& me) {
+    ++actions;
+    seen = me;
+  });
+  testing::ProcessEvents();
+  testing::Click(*button);
+  button->Push();
+  EXPECT_EQ(actions, 2);
+  EXPECT_EQ(seen, button);
+  EXPECT_EQ(testing::ShownText(*button), "A. R&D");
+  button->SetEnabled(false);
+  testing::Click(*button);
+  button->Push();
+  EXPECT_EQ(actions, 2);
+  EXPECT_THROW(button->InstallEventHandler("Change", [](const auto&) {}), UnsupportedOperationException);
+}
+
+TEST_F(ControlsTest, AListFiresChangeOnlyWhenTheSelectionChanges) {
+  auto list = Add<Listbox>("List", At(0, 0, 150, 200));
+  list->AddRow(String::Raw("Caf\xC3\xA9"));
+  list->AddRow("Second");
+  std::vector<int> changes;
+  list->InstallEventHandler("Change", [&](const auto&) { changes.push_back(list->ListIndex()); });
+  list->SetListIndex(0);
+  list->SetListIndex(0);
+  EXPECT_EQ(changes, std::vector<int>{0});
+  EXPECT_EQ(list->Text().Bytes(), "Caf\xC3\xA9");  // the row's own bytes
+  testing::ProcessEvents();
+  testing::ClickRow(*list, 1);
+  EXPECT_EQ(changes, (std::vector<int>{0, 1}));
+  EXPECT_EQ(list->Text(), String("Second"));
+  EXPECT_THROW(list->SetListIndex(2), OutOfBoundsException);
+}
+
+TEST_F(ControlsTest, ACanvasHearsPressesInsideItsRectangleOnly) {
+  auto label = Add<StaticText>("Link", At(197, 157, 129, 16) + codec::EncodeRecord({{"Text", "Korvane"}}));
+  auto canvas = Add<Canvas>("Area", At(192, 157, 129, 15));
+  std::vector<std::pair<int, int>> presses;
+  canvas->InstallEventHandler("MouseDown", MouseDownHandler([&](const auto&, std::int32_t x, std::int32_t y) {
+                                presses.emplace_back(x, y);
+                                return false;
+                              }));
+  testing::ProcessEvents();
+  testing::ClickInWindow(*window, 192, 157);
+  testing::ClickInWindow(*window, 320, 171);
+  testing::ClickInWindow(*window, 321, 160);  // on the label beyond the canvas
+  testing::ClickInWindow(*window, 250, 172);  // the label's bottom row
+  EXPECT_EQ(presses, (std::vector<std::pair<int, int>>{{0, 0}, {128, 14}}));
+}
+
+TEST_F(ControlsTest, TypedKeysReachTheWindowAndReturnPressesTheEnabledDefaultButton) {
+  auto next = Add<PushButton>("Next", At(10, 10, 60, 20) + codec::EncodeRecord({{"Default", true}}));
+  int pressed = 0;
+  next->InstallEventHandler("Action", [&](const auto&) { ++pressed; });
+  testing::TypeKey(*window, 'b');
+  testing::PressReturn(*window);
+  EXPECT_EQ(pressed, 1);
+  next->SetEnabled(false);
+  testing::PressReturn(*window);
+  EXPECT_EQ(pressed, 1);
+  EXPECT_NE(std::find(Panel::log.begin(), Panel::log.end(), "KeyDown b"), Panel::log.end());
+}
+
+TEST_F(ControlsTest, AFieldKeepsCrLineEndsAndCountsCharactersForTheInsertionPoint) {
+  auto field = Add<EditField>("Field", At(0, 0, 200, 100) + codec::EncodeRecord({{"MultiLine", true}}));
+  field->SetText("na\xC3\xAFve\rsecond\xF0\x9F\x98\x80 line");
+  EXPECT_EQ(field->Text(), String("na\xC3\xAFve\rsecond\xF0\x9F\x98\x80 line"));
+  field->SetSelStart(14);
+  EXPECT_EQ(field->SelStart(), 14);
+  field->SetSelStart(0);
+  EXPECT_EQ(field->SelStart(), 0);
+}
+
+codec::StyleElement StyleRun(int start, int font, std::uint8_t face, int size, std::uint16_t red = 0) {
+  return {.startChar = start, .height = 16, .ascent = 12, .font = static_cast<std::int16_t>(font),
+          .face = face, .size = static_cast<std::int16_t>(size), .red = red};
+}
+
+TEST_F(ControlsTest, StyleRunsLandOnTheRightCharactersAfterMultiByteText) {
+  auto field = Add<EditField>("Reader", At(0, 0, 300, 200) +
+                                            codec::EncodeRecord({{"Styled", true}, {"TextSize", 12}}));
+  // "Café" is 5 bytes: the bold run starting at byte 6 begins at character 5.
+  std::string text = "Caf\xC3\xA9 bold\rserif mono";
+  std::string styl = codec::EncodeStyleScrap({
+      StyleRun(0, 3, 0, 12),
+      StyleRun(6, 3, codec::kFaceBold | codec::kFaceUnderline, 18, 0xFF00),
+      StyleRun(11, 20, codec::kFaceItalic, 12),
+      StyleRun(17, 4, 0, 10),
+  });
+  field->SetTextAndStyle(String::Raw(text), String::Raw(styl));
+  EXPECT_EQ(field->Text().Bytes(), text);
+  auto cafe = testing::StyleAt(*field, 3);
+  EXPECT_FALSE(cafe.bold);
+  EXPECT_EQ(cafe.family, "DejaVu Sans");
+  auto bold = testing::StyleAt(*field, 5);
+  EXPECT_TRUE(bold.bold);
+  EXPECT_TRUE(bold.underline);
+  EXPECT_EQ(bold.pixelSize, 18);
+  EXPECT_EQ(bold.color, (Color{255, 0, 0}));
+  auto serif = testing::StyleAt(*field, 10);
+  EXPECT_TRUE(serif.italic);
+  EXPECT_EQ(serif.family, "DejaVu Serif");
+  EXPECT_EQ(testing::StyleAt(*field, 16).family, "DejaVu Sans Mono");
+}
+
+TEST_F(ControlsTest, AMalformedStyleTableNeverLosesTheText) {
+  auto field = Add<EditField>("Reader", At(0, 0, 300, 200) + codec::EncodeRecord({{"Styled", true}}));
+  std::string text = "Some \xC3\xA9 text";
+  std::string valid = codec::EncodeStyleScrap({StyleRun(0, 3, 0, 12), StyleRun(3, 3, codec::kFaceBold, 12)});
+  for (std::string styl : {std::string(), std::string("\x00", 1), std::string("\x7F\xFF", 2),
+                           valid.substr(0, valid.size() - 7),
+                           codec::EncodeStyleScrap({StyleRun(8, 3, 1, 12), StyleRun(2, 3, 2, 12)}),
+                           codec::EncodeStyleScrap({StyleRun(-4, 3, 1, 12), StyleRun(500, 3, 2, -1)}),
+                           codec::EncodeStyleScrap({StyleRun(6, 999, 0x80, 0)})}) {
+    field->SetTextAndStyle(String::Raw(text), String::Raw(styl));
+    EXPECT_EQ(field->Text().Bytes(), text);
+  }
+}
+
+TEST_F(ControlsTest, RoundRectanglesAndSeparatorsAreDrawn) {
+  auto box = Add<RoundRectangle>("Box", At(10, 10, 100, 19) +
+                                            codec::EncodeRecord({{"OvalWidth", 16}, {"OvalHeight", 16},
+                                                                 {"BorderWidth", 1}}));
+  box->SetFillColor(RGB(77, 255, 154));
+  box->SetBorderColor(RGB(0, 128, 64));
+  auto line = Add<Separator>("Line", At(10, 50, 200, 4));
+  testing::ProcessEvents();
+  EXPECT_EQ(testing::PixelAt(*window, 60, 19), (Color{77, 255, 154}));
+  EXPECT_EQ(testing::PixelAt(*window, 60, 10), (Color{0, 128, 64}));
+  EXPECT_NE(testing::PixelAt(*window, 100, 51), testing::PixelAt(*window, 100, 60));
+  box->SetVisible(false);
+  testing::ProcessEvents();
+  EXPECT_NE(testing::PixelAt(*window, 60, 19), (Color{77, 255, 154}));
+}
+
+TEST_F(ControlsTest, ACanvasDrawsItsBackdrop) {
+  auto canvas = Add<Canvas>("Title", At(0, 0, 40, 20));
+  QImage image(40, 20, QImage::Format_RGB32);
+  image.fill(QColor(10, 20, 30));
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  canvas->SetBackdrop(Picture::FromImageData(png.toStdString()));
+  testing::ProcessEvents();
+  EXPECT_EQ(testing::PixelAt(*window, 5, 5), (Color{10, 20, 30}));
+  EXPECT_EQ(Picture::FromImageData("not a picture"), nullptr);
+}
+
+}  // namespace
+}  // namespace fw::test
