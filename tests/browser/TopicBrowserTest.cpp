@@ -60,6 +60,7 @@ TEST_F(TopicBrowserTest, EverySelectionReadsTheResourcesAfresh) {
   int opened = 0;
   fw::testing::SetTraceSink([&](const std::string& step) { opened += step == "open resource fork"; });
   for (int row : {5, 0, 5}) fw::testing::ClickRow(*List(), row);
+  fw::testing::SetTraceSink(nullptr);
   EXPECT_EQ(opened, 3);
   EXPECT_EQ(Reader()->Text(), fw::String("Text of topic 5"));
   EXPECT_EQ(Reader()->SelStart(), 0);
