@@ -66,6 +66,11 @@ bool HasDisplay() {
          qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
+bool Headless() {
+  const QString platform = QGuiApplication::platformName();
+  return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
+
 void StoreException(std::exception_ptr e) {
   if (!R().pending) R().pending = std::move(e);
   QCoreApplication::exit(1);
@@ -225,7 +230,7 @@ void UnhandledException(std::exception_ptr e) {
   detail::Trace("UnhandledException " + className);
   std::string text = "An exception of class " + className + " was not handled.";
   if (!detail.empty()) text += "\n" + detail;
-  std::cerr << text << std::endl;
+  if (!Headless()) std::cerr << text << std::endl;  // a headless MsgBox writes it there itself
   MsgBox(String(text));
 }
 
@@ -246,6 +251,12 @@ void MsgBox(const String& message) {
   detail::Trace("MsgBox " + message.Bytes());
   if (R().presenter) {
     R().presenter(message);
+    return;
+  }
+  // A platform without a visible screen cannot show a modal box: it would
+  // wait forever for a click nobody can make.
+  if (Headless()) {
+    std::cerr << message.Bytes() << std::endl;
     return;
   }
   detail::ModalScope modal;
