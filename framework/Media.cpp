@@ -1,14 +1,13 @@
 #include "framework/Media.h"
 
-#include <QAudioDevice>
-#include <QAudioSink>
-#include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QImage>
-#include <QMediaDevices>
+#include <QLibrary>
 
 #include <cstdint>
 
+#include "framework/audio/AudioModule.h"
 #include "framework/qt/Internal.h"
 #include "framework/qt/MediaImpl.h"
 
@@ -32,7 +31,7 @@ std::uint16_t Le16(const std::string& b, std::size_t at) {
 std::shared_ptr<Sound> Sound::FromWave(std::string bytes) {
   if (bytes.size() < 12 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "WAVE") != 0)
     return nullptr;
-  QAudioFormat format;
+  int rate = 0, channelCount = 0, bitsPerSample = 0;
   bool haveFormat = false;
   QByteArray samples;
   bool haveSamples = false;
@@ -44,15 +43,13 @@ std::shared_ptr<Sound> Sound::FromWave(std::string bytes) {
     if (body + size > bytes.size()) return nullptr;
     if (id == "fmt " && size >= 16) {
       std::uint16_t encoding = Le16(bytes, body), channels = Le16(bytes, body + 2);
-      std::uint32_t rate = Le32(bytes, body + 4);
+      std::uint32_t sampleRate = Le32(bytes, body + 4);
       std::uint16_t bits = Le16(bytes, body + 14);
-      if (encoding != 1 || channels == 0 || channels > 8 || rate == 0 || rate > 384000) return nullptr;
-      format.setSampleRate(static_cast<int>(rate));
-      format.setChannelCount(channels);
-      if (bits == 8) format.setSampleFormat(QAudioFormat::UInt8);
-      else if (bits == 16) format.setSampleFormat(QAudioFormat::Int16);
-      else if (bits == 32) format.setSampleFormat(QAudioFormat::Int32);
-      else return nullptr;
+      if (encoding != 1 || channels == 0 || channels > 8 || sampleRate == 0 || sampleRate > 384000) return nullptr;
+      if (bits != 8 && bits != 16 && bits != 32) return nullptr;
+      rate = static_cast<int>(sampleRate);
+      channelCount = channels;
+      bitsPerSample = bits;
       haveFormat = true;
     } else if (id == "data") {
       samples = QByteArray(bytes.data() + body, static_cast<qsizetype>(size));
@@ -61,30 +58,37 @@ std::shared_ptr<Sound> Sound::FromWave(std::string bytes) {
     at = body + size + (size & 1);  // chunks are padded to even lengths
   }
   if (!haveFormat || !haveSamples) return nullptr;
-  return std::make_shared<Sound>(std::make_unique<Impl>(Impl{format, std::move(samples)}));
+  return std::make_shared<Sound>(
+      std::make_unique<Impl>(Impl{rate, channelCount, bitsPerSample, std::move(samples)}));
 }
 
 Sound::Sound(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 Sound::~Sound() { detail::Trace("release sound"); }
 
+namespace {
+
+// The audio module, loaded on the first sound: next to the executable in the
+// build tree, in lib/korvane/ of the install tree. Null where it is missing.
+KorvaneAudioPlayFn AudioModule() {
+  static KorvaneAudioPlayFn play = [] {
+    QDir dir(QCoreApplication::applicationDirPath());
+    for (const QString& path : {dir.filePath("libkorvane_audio.so"), dir.filePath("../lib/korvane/libkorvane_audio.so")}) {
+      QLibrary library(path);
+      if (auto fn = reinterpret_cast<KorvaneAudioPlayFn>(library.resolve(KORVANE_AUDIO_PLAY_SYMBOL))) return fn;
+    }
+    return static_cast<KorvaneAudioPlayFn>(nullptr);
+  }();
+  return play;
+}
+
+}  // namespace
+
 void Sound::Play() {
   detail::Trace("Sound.Play");
   detail::NotifySoundPlayed(*this);
-  QAudioDevice device = QMediaDevices::defaultAudioOutput();
-  if (device.isNull() || !device.isFormatSupported(impl_->format)) return;
-  // The sink plays from the event loop and cleans up after itself.
-  auto* buffer = new QBuffer(qApp);
-  buffer->setData(impl_->samples);
-  buffer->open(QIODevice::ReadOnly);
-  auto* sink = new QAudioSink(device, impl_->format, buffer);
-  QObject::connect(sink, &QAudioSink::stateChanged, buffer, [sink, buffer](QAudio::State state) {
-    if (state == QAudio::IdleState || state == QAudio::StoppedState) {
-      sink->disconnect();
-      buffer->deleteLater();
-    }
-  });
-  sink->start(buffer);
-  if (sink->error() != QAudio::NoError) buffer->deleteLater();
+  if (KorvaneAudioPlayFn play = AudioModule())
+    play(impl_->samples.constData(), impl_->samples.size(), impl_->sampleRate, impl_->channels,
+         impl_->bitsPerSample);
 }
 
 std::shared_ptr<Picture> Picture::FromImageData(const std::string& bytes) {

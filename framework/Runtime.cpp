@@ -66,11 +66,6 @@ bool HasDisplay() {
          qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
-bool Headless() {
-  const QString platform = QGuiApplication::platformName();
-  return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
-}
-
 void StoreException(std::exception_ptr e) {
   if (!R().pending) R().pending = std::move(e);
   QCoreApplication::exit(1);
@@ -88,6 +83,11 @@ struct DepthScope {
 }  // namespace
 
 namespace detail {
+
+bool Headless() {
+  const QString platform = QGuiApplication::platformName();
+  return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
 
 void Trace(const std::string& step) {
   if (R().traceSink) R().traceSink(step);
@@ -230,7 +230,7 @@ void UnhandledException(std::exception_ptr e) {
   detail::Trace("UnhandledException " + className);
   std::string text = "An exception of class " + className + " was not handled.";
   if (!detail.empty()) text += "\n" + detail;
-  if (!Headless()) std::cerr << text << std::endl;  // a headless MsgBox writes it there itself
+  if (!detail::Headless()) std::cerr << text << std::endl;  // a headless MsgBox writes it there itself
   MsgBox(String(text));
 }
 
@@ -255,7 +255,7 @@ void MsgBox(const String& message) {
   }
   // A platform without a visible screen cannot show a modal box: it would
   // wait forever for a click nobody can make.
-  if (Headless()) {
+  if (detail::Headless()) {
     std::cerr << message.Bytes() << std::endl;
     return;
   }

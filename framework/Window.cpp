@@ -489,14 +489,15 @@ void SyncPendingWindows() {
     if (w->Visible()) {
       if (!v.flagsApplied) v.ApplyFlags();
       v.frame->show();
-      v.frame->raise();
+      if (!detail::Headless()) v.frame->raise();
     } else if (v.frame->isVisible()) {
       v.frame->hide();
     }
   }
   // The front document window takes the keyboard.
   if (auto front = FrontWindow(); front && front->GetView().frame) {
-    front->GetView().frame->raise();
+    // Windows without a screen have no stacking to change.
+    if (!detail::Headless()) front->GetView().frame->raise();
     front->GetView().frame->activateWindow();
   }
 }

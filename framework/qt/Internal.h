@@ -24,6 +24,9 @@ namespace fw::detail {
 
 void Trace(const std::string& step);
 
+// Whether Qt runs on a platform without a visible screen (offscreen).
+bool Headless();
+
 // Runs program code (a handler). Called from Qt's event dispatch with no
 // program code below it on the stack, it stores an escaping exception, ends
 // the event loop and returns; RuntimeRun raises it again. Nested inside

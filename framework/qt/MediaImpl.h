@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QAudioFormat>
 #include <QByteArray>
 #include <QPixmap>
 
@@ -13,7 +12,9 @@ struct Picture::Impl {
 };
 
 struct Sound::Impl {
-  QAudioFormat format;
+  int sampleRate = 0;
+  int channels = 0;
+  int bitsPerSample = 0;
   QByteArray samples;
 };
 

@@ -8,12 +8,14 @@ prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in bin/korvane share/korvane/Korvane.rsrc share/applications/korvane.desktop \
+for f in bin/korvane lib/korvane/libkorvane_audio.so share/korvane/Korvane.rsrc share/applications/korvane.desktop \
          share/icons/hicolor/128x128/apps/korvane.png; do
   [ -f "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 grep -q '^Exec=korvane$' "$prefix/share/applications/korvane.desktop"
 grep -q '^Icon=korvane$' "$prefix/share/applications/korvane.desktop"
+# Sound libraries load with the first sound, not at start-up.
+if ldd "$prefix/bin/korvane" | grep -q Multimedia; then echo "korvane links Qt Multimedia at start-up"; exit 1; fi
 
 # Started from elsewhere, so that only the install tree can supply the resources.
 cd /

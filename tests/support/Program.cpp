@@ -108,17 +108,16 @@ std::string WriteResourceFile(const TempDir& dir, const std::vector<codec::Resou
   return path;
 }
 
-void ProgramTest::Start(const std::string& resourceFile) {
+void StartProgram(const std::string& resourceFile, Recorder& recorder) {
   fw::testing::ResetRuntime();
   quizing = answered = HintTaken = false;
   score = QuestionNum = mixa = mixb = mixc = mixd = 0;
   fw::testing::SetResourceFilePath(resourceFile.empty() ? "/nonexistent/Korvane.rsrc" : resourceFile);
-  fw::testing::SetMessagePresenter([this](const fw::String& m) { messages.push_back(m.Bytes()); });
-  fw::testing::SetUrlOpener([this](const fw::String& u) { urls.push_back(u.Bytes()); });
-  fw::testing::SetSoundObserver([this](const fw::Sound&) { ++soundsPlayed; });
+  fw::testing::SetMessagePresenter([&recorder](const fw::String& m) { recorder.messages.push_back(m.Bytes()); });
+  fw::testing::SetUrlOpener([&recorder](const fw::String& u) { recorder.urls.push_back(u.Bytes()); });
+  fw::testing::SetSoundObserver([&recorder](const fw::Sound&) { ++recorder.soundsPlayed; });
   fw::RuntimeInit();
   initialize();
-  started = true;
   fw::RuntimeInitExternalClasses();
   fw::InitPluginEntrypoints();
   InitFileTypes();
@@ -128,14 +127,21 @@ void ProgramTest::Start(const std::string& resourceFile) {
   fw::testing::ProcessEvents();
 }
 
-void ProgramTest::Shutdown() {
-  if (!started) return;
-  started = false;
+void ShutdownProgram() {
   finalize();
   fw::RuntimeExit();
   fw::testing::ResetRuntime();
 }
 
-void ProgramTest::TearDown() { Shutdown(); }
+void ProgramTest::Start(const std::string& resourceFile) {
+  started = true;
+  StartProgram(resourceFile, *this);
+}
+
+void ProgramTest::Shutdown() {
+  if (!started) return;
+  started = false;
+  ShutdownProgram();
+}
 
 }  // namespace korvane::test

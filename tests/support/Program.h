@@ -53,22 +53,29 @@ std::string WriteResourceFile(const TempDir& dir, const std::vector<codec::Resou
 std::string TinyWave();
 std::string TinyPng(int width = 4, int height = 2);
 
+// What the program would have shown the user.
+struct Recorder {
+  std::vector<std::string> messages;  // MsgBox texts, in order
+  std::vector<std::string> urls;      // ShowURL calls, in order
+  int soundsPlayed = 0;
+};
+
 // Starts the program as main() does, without entering the event loop:
 // class tables and arrays, external classes, plug-in entry points, file
-// type, App, menu handlers and the main window. Message boxes, URLs and
-// sounds are recorded instead of reaching the user. TearDown shuts the
-// program down as main() does.
-class ProgramTest : public ::testing::Test {
+// type, App, menu handlers and the main window, over a resource file (""
+// for none). Message boxes, URLs and sounds go to the recorder instead of
+// the user.
+void StartProgram(const std::string& resourceFile, Recorder& recorder);
+// Shuts the program down as main() does after its event loop.
+void ShutdownProgram();
+
+class ProgramTest : public ::testing::Test, protected Recorder {
  protected:
-  void TearDown() override;
-  // Starts the program over a resource file ("" for no file at all).
+  void TearDown() override { Shutdown(); }
   void Start(const std::string& resourceFile);
   void StartWithRealData() { Start(RealResourceFile()); }
   void Shutdown();
 
-  std::vector<std::string> messages;  // MsgBox texts, in order
-  std::vector<std::string> urls;      // ShowURL calls, in order
-  int soundsPlayed = 0;
   bool started = false;
 };
 

@@ -1,0 +1,107 @@
+// One topic switch through the real Change handler (open the resource file,
+// read TEXT and styl, style the reader, lay the text out), against a bare
+// QTextEdit given the same text and formatting directly.
+#include <benchmark/benchmark.h>
+
+#include <QAbstractTextDocumentLayout>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include <algorithm>
+
+#include "browser/Window1.h"
+#include "framework/codec/FileBytes.h"
+#include "framework/codec/ResourceMap.h"
+#include "framework/codec/StyleScrap.h"
+#include "framework/qt/Internal.h"
+#include "framework/qt/Views.h"
+#include "tests/support/Program.h"
+
+namespace {
+
+using korvane::Window1;
+
+struct Topic {
+  int index;
+  std::string text, styl;
+};
+
+// The shortest, median and longest topic of the real resource file.
+std::vector<Topic> Samples() {
+  static std::vector<Topic> samples = [] {
+    std::string bytes = *codec::ReadFileBytes(korvane::test::RealResourceFile());
+    auto map = *codec::ResourceMap::Parse(bytes);
+    std::vector<Topic> all;
+    for (int k = 0; k < map.Count("TEXT"); ++k) {
+      const auto* text = map.At("TEXT", k);
+      const auto* styl = map.At("styl", k);
+      all.push_back({k, bytes.substr(text->dataOffset, text->length), bytes.substr(styl->dataOffset, styl->length)});
+    }
+    std::sort(all.begin(), all.end(), [](const Topic& a, const Topic& b) { return a.text.size() < b.text.size(); });
+    return std::vector<Topic>{all.front(), all[all.size() / 2], all.back()};
+  }();
+  return samples;
+}
+
+void LayOut(QTextEdit* edit) { edit->document()->documentLayout()->documentSize(); }
+
+void TopicSwitch_Korvane(benchmark::State& state) {
+  const Topic topic = Samples()[static_cast<std::size_t>(state.range(0))];
+  korvane::test::Recorder recorder;
+  korvane::test::StartProgram(korvane::test::RealResourceFile(), recorder);
+  auto window = Window1::Instance();
+  auto list = fw::CheckedCast<fw::Listbox>(fw::RuntimeWindowControlByName(window, "BrowserListBox"));
+  auto* reader = qobject_cast<QTextEdit*>(fw::WidgetOf(*fw::RuntimeWindowControlByName(window, "BrowserEditField")));
+  int elsewhere = topic.index == 0 ? 1 : 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    list->SetListIndex(elsewhere);
+    LayOut(reader);
+    state.ResumeTiming();
+    list->SetListIndex(topic.index);
+    LayOut(reader);
+  }
+  state.SetLabel(std::to_string(topic.text.size()) + " bytes");
+  korvane::test::ShutdownProgram();
+}
+
+void TopicSwitch_Baseline(benchmark::State& state) {
+  const Topic topic = Samples()[static_cast<std::size_t>(state.range(0))];
+  QTextEdit edit;
+  edit.setReadOnly(true);
+  edit.resize(446, 418);
+  edit.setFont(fw::detail::FontFor("System", 12, false, false, false));
+  // The formats are made beforehand: the baseline only fills and lays out.
+  std::vector<std::pair<QString, QTextCharFormat>> pieces;
+  for (const auto& span : codec::StyleSpansForText(topic.text, topic.styl)) {
+    QTextCharFormat format;
+    QFont font(fw::detail::FamilyForFontNumber(span.style.font));
+    font.setPixelSize(span.style.size);
+    font.setBold(span.style.face & codec::kFaceBold);
+    font.setItalic(span.style.face & codec::kFaceItalic);
+    format.setFont(font);
+    format.setForeground(QColor(span.style.red >> 8, span.style.green >> 8, span.style.blue >> 8));
+    QString piece = QString::fromUtf8(topic.text.data() + span.begin, static_cast<qsizetype>(span.end - span.begin));
+    piece.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    pieces.emplace_back(piece, format);
+  }
+  for (auto _ : state) {
+    QTextDocument* doc = edit.document();
+    doc->clear();
+    QTextCursor cursor(doc);
+    for (const auto& [piece, format] : pieces) cursor.insertText(piece, format);
+    LayOut(&edit);
+  }
+  state.SetLabel(std::to_string(topic.text.size()) + " bytes");
+}
+
+
+}  // namespace
+
+BENCHMARK(TopicSwitch_Korvane)->Name("TopicSwitch/shortest/korvane")->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(TopicSwitch_Baseline)->Name("TopicSwitch/shortest/baseline")->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(TopicSwitch_Korvane)->Name("TopicSwitch/median/korvane")->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(TopicSwitch_Baseline)->Name("TopicSwitch/median/baseline")->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(TopicSwitch_Korvane)->Name("TopicSwitch/longest/korvane")->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(TopicSwitch_Baseline)->Name("TopicSwitch/longest/baseline")->Arg(2)->Unit(benchmark::kMillisecond);
