@@ -1,8 +1,13 @@
 #include "shell/App.h"
 
+#include "framework/Controls.h"
 #include "framework/Delegate.h"
 #include "framework/Runtime.h"
+#include "framework/Window.h"
 #include "quiz/Module1.h"
+#include "shell/AboutBox.h"
+#include "shell/AboutWindow.h"
+#include "shell/HelpText.h"
 #include "shell/MenuNames.h"
 
 namespace korvane {
@@ -63,8 +68,25 @@ void Class1::Event_EnableMenuItems() {
 bool Class1::Quiz1Menu_Action() { return false; }
 bool Class1::Quiz2Menu_Action() { return false; }
 bool Class1::Quiz3Menu_Action() { return false; }
-bool Class1::AboutMenu_Action() { return false; }
-bool Class1::AboutAuthorsMenu_Action() { return false; }
+
+bool Class1::AboutMenu_Action() {
+  auto box = AboutBox::Instance();
+  fw::Need(box).Show();
+  return false;
+}
+
+// Sets the help text every time, replacing the field's whole text, so a
+// second choice leaves one copy in the one window.
+bool Class1::AboutAuthorsMenu_Action() {
+  {
+    auto window = AboutWindow::Instance();
+    // A nil window raises NilObjectException in the lookup.
+    auto field = fw::CheckedCast<fw::EditField>(fw::RuntimeWindowControlByName(window, "EditField1"));
+    fw::Need(field).SetText(HelpText());
+  }
+  fw::Need(AboutWindow::Instance()).Show();
+  return false;
+}
 
 // The windows close themselves; the application has nothing to do.
 bool Class1::FileClose_Action() { return false; }

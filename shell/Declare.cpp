@@ -30,4 +30,63 @@ std::string Record(const Fields& head, const Fields& tail) {
   return codec::EncodeRecord(all);
 }
 
+std::string AboutLabelRecord(const AboutLabel& l) {
+  return codec::EncodeRecord({
+      {"Name", l.name},
+      {"Index", kNoIndex},
+      {"Left", l.rect.left},
+      {"Top", l.rect.top},
+      {"Width", l.rect.width},
+      {"Height", l.rect.height},
+      {"LockLeft", false},
+      {"LockTop", false},
+      {"LockRight", false},
+      {"LockBottom", false},
+      {"TabPanelIndex", 0},
+      {"TabIndex", l.tabIndex},
+      {"Text", l.text},
+      {"TextAlign", l.textAlign},
+      {"TextColor", l.textColor},
+      {"Multiline", l.multiline},
+      {"Enabled", true},
+      {"Visible", true},
+      {"HelpTag", ""},
+      {"AutoDeactivate", true},
+      {"TextFont", "Geneva"},
+      {"TextSize", 10},
+      {"Bold", false},
+      {"Italic", false},
+      {"Underline", l.underline},
+      {"DataSource", ""},
+      {"DataField", ""},
+      {"InitialParent", l.initialParent},
+  });
+}
+
+std::string AboutCanvasRecord(const AboutCanvas& c) {
+  return codec::EncodeRecord({
+      {"Name", c.name},
+      {"Index", kNoIndex},
+      {"Left", c.rect.left},
+      {"Top", c.rect.top},
+      {"Width", c.rect.width},
+      {"Height", c.rect.height},
+      {"LockLeft", false},
+      {"LockTop", false},
+      {"LockRight", false},
+      {"LockBottom", false},
+      {"TabPanelIndex", 0},
+      {"TabIndex", c.tabIndex},
+      {"Visible", true},
+      {"HelpTag", ""},
+      {"AutoDeactivate", true},
+      {"Enabled", true},
+      {"UseFocusRing", true},
+      {"AcceptFocus", false},
+      {"AcceptTabs", false},
+      {"EraseBackground", true},
+      {"InitialParent", c.initialParent},
+  });
+}
+
 }  // namespace korvane::declare

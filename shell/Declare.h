@@ -37,6 +37,30 @@ Fields ControlTail(const char* name, Rect r, Locks locks = {}, bool visible = tr
 // A record from a head of class-specific entries and a tail.
 std::string Record(const Fields& head, const Fields& tail);
 
+// The About box's records have an entry order of their own (Part 1.108):
+// the values that differ between its controls, made into the full records.
+struct AboutLabel {
+  const char* name;
+  Rect rect;
+  int tabIndex;
+  const char* initialParent;
+  std::string text;
+  int textAlign;  // 0 left, 1 centred
+  Color textColor;
+  bool multiline;
+  bool underline;
+};
+struct AboutCanvas {
+  const char* name;
+  Rect rect;
+  int tabIndex;
+  const char* initialParent;
+};
+// The 28-entry StaticText record, in the About box's order.
+std::string AboutLabelRecord(const AboutLabel& label);
+// The 21-entry Canvas record, in the About box's order.
+std::string AboutCanvasRecord(const AboutCanvas& canvas);
+
 // The steps every control goes through: the window makes it, adds it under
 // its name, finds it again by that name, checks its class and applies its
 // record. Returns the control as found.

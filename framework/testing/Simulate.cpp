@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTextEdit>
 
 #include "framework/Application.h"
@@ -175,6 +177,30 @@ CharStyle StyleAt(const EditField& field, int index) {
           font.underline(),
           Color{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
                 static_cast<std::uint8_t>(c.blue())}};
+}
+
+int TextWidth(const RectControl& control, const std::string& text) {
+  return QFontMetrics(WidgetOf(control)->font()).horizontalAdvance(QString::fromStdString(text));
+}
+
+int ShownLineCount(const RectControl& label) {
+  auto* l = qobject_cast<QLabel*>(WidgetOf(label));
+  if (!l) return 0;
+  // Each paragraph laid out at the label's width, as the label lays it out.
+  int lines = 0;
+  for (const QString& paragraph : l->text().split(QLatin1Char('\n'))) {
+    QTextLayout layout(paragraph, l->font());
+    QTextOption option;
+    option.setWrapMode(l->wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+      line.setLineWidth(l->contentsRect().width());
+      ++lines;
+    }
+    layout.endLayout();
+  }
+  return lines;
 }
 
 bool HasFocus(const RectControl& control) {

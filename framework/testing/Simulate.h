@@ -54,6 +54,10 @@ struct CharStyle {
   Color color{0, 0, 0};
 };
 CharStyle StyleAt(const EditField& field, int index);
+// Layout of a control's text: the width in pixels of `text` (one line) in
+// the control's font, and the number of lines a label shows at its width.
+int TextWidth(const RectControl& control, const std::string& text);
+int ShownLineCount(const RectControl& label);
 // Whether the field has the keyboard focus.
 bool HasFocus(const RectControl& control);
 // The colour of a pixel of the window's content as drawn.
