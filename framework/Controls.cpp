@@ -272,7 +272,7 @@ void RectControl::SetProperty(std::string_view rawName, const codec::PropertyVal
 }
 
 void RectControl::ApplyGeometry() {
-  if (view_->widget) view_->widget->setGeometry(left_, top_, width_, height_);
+  if (view_->widget) view_->widget->setGeometry(left_, top_, ShownWidth(), height_);
 }
 
 void RectControl::AttachTo(const std::shared_ptr<fw::Window>& window, const String& name) {
@@ -500,6 +500,16 @@ void StaticText::SetText(const String& text) {
   LabelView& v = ViewOf<LabelView>(*this);
   v.text = text;
   v.Configure();
+  ApplyGeometry();
+}
+
+int StaticText::ShownWidth() const {
+  const LabelView& v = ViewOf<LabelView>(*this);
+  QLabel* label = v.Label();
+  if (!label || v.multiLine || v.align != 0) return Width();
+  int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin() + 1;
+  int room = label->parentWidget() ? label->parentWidget()->width() - Left() : needed;
+  return std::max(Width(), std::min(needed, room));
 }
 
 int StaticText::TextAlign() const { return ViewOf<LabelView>(*this).align; }
@@ -514,6 +524,7 @@ void StaticText::SetProperty(std::string_view rawName, const codec::PropertyValu
   else if (name == "MultiLine") v.multiLine = ToBool(value);
   else return RectControl::SetProperty(name, value);
   v.Configure();
+  ApplyGeometry();
 }
 
 // --- RoundRectangle -------------------------------------------------------

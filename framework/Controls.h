@@ -82,6 +82,9 @@ class RectControl : public Object {
   void RaiseEvent(std::string_view event);
   virtual bool HasEvent(std::string_view event) const;
   void ApplyGeometry();
+  // The width the widget takes on screen; a control may draw wider than its
+  // declared rectangle (see StaticText).
+  virtual int ShownWidth() const { return width_; }
   std::shared_ptr<RectControl> SelfRef() { return std::static_pointer_cast<RectControl>(shared_from_this()); }
 
   std::unique_ptr<View> view_;
@@ -165,6 +168,11 @@ class StaticText : public RectControl {
   int TextAlign() const;
   Color TextColor() const;
   void SetProperty(std::string_view name, const codec::PropertyValue& value) override;
+
+ protected:
+  // A single-line, left-aligned label is never cut: it runs on past its
+  // declared width as far as its window allows.
+  int ShownWidth() const override;
 };
 
 class RoundRectangle : public RectControl {

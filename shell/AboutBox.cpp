@@ -30,7 +30,7 @@ struct DeclaredControl {
   std::string record;
 };
 
-// The controls in creation order (Part 1.106). Labels: name, rectangle,
+// The controls in creation order. Labels: name, rectangle,
 // TabIndex, InitialParent, Text, TextAlign, TextColor, Multiline, Underline.
 // Canvases: name, rectangle, TabIndex, InitialParent.
 const std::vector<DeclaredControl>& Declared() {

@@ -37,7 +37,7 @@ Fields ControlTail(const char* name, Rect r, Locks locks = {}, bool visible = tr
 // A record from a head of class-specific entries and a tail.
 std::string Record(const Fields& head, const Fields& tail);
 
-// The About box's records have an entry order of their own (Part 1.108):
+// The About box's records have an entry order of their own:
 // the values that differ between its controls, made into the full records.
 struct AboutLabel {
   const char* name;

@@ -12,8 +12,8 @@ const std::string kAuthors = contact::kAuthors;
 const std::string kEmail = contact::kEmailAddress;
 const std::string kWebPage = contact::kWebPage;
 
-// One entry per line of the text (Part 1.107); the quoted lines are the
-// specification's own.
+// One entry per line of the text; the headings and the legal titles are
+// fixed texts of the program.
 const std::array<std::string, 38> kLines = {
     /* 1 */ "Korvane is a new version of an earlier study program on fallacies, written by the author of "
             "its content. The earlier program no longer ran on newer versions of its operating system, so "

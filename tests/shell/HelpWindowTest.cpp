@@ -1,4 +1,4 @@
-// The help window (Part 1.107): Help > "Rirerad Help..." fills one read-only
+// The help window: Help > "Rirerad Help..." fills one read-only
 // field with the help text and shows the window.
 #include <gtest/gtest.h>
 
