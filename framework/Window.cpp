@@ -488,9 +488,11 @@ void SyncPendingWindows() {
     if (!v.frame) continue;
     if (w->Visible()) {
       if (!v.flagsApplied) v.ApplyFlags();
+      if (!v.frame->isVisible()) detail::Trace("window on screen " + w->ClassName());
       v.frame->show();
       v.frame->raise();
     } else if (v.frame->isVisible()) {
+      detail::Trace("window off screen " + w->ClassName());
       v.frame->hide();
     }
   }
