@@ -501,6 +501,11 @@ void SyncPendingWindows() {
     front->GetView().frame->raise();
     front->GetView().frame->activateWindow();
   }
+  // Floating windows stay above the document windows, also where no window
+  // manager keeps them there.
+  if (L().windows)
+    for (const auto& w : WindowRefs(*L().windows))
+      if (QWidget* frame = w->GetView().frame; frame && w->IsFloating() && frame->isVisible()) frame->raise();
 }
 
 void CreateWindowLists() { EnsureLists(); }
