@@ -3,6 +3,8 @@
 #include "framework/Delegate.h"
 #include "framework/ResourceFork.h"
 #include "framework/Runtime.h"
+#include "quiz/HintWindow.h"
+#include "quiz/Module1.h"
 #include "shell/App.h"
 #include "shell/Declare.h"
 #include "shell/Menu.h"
@@ -184,6 +186,15 @@ bool Window1::FileClose_Action() {
   return false;
 }
 
-void Window1::Finish() {}
+void Window1::Finish() {
+  Show();
+  quizing = false;
+  // The hint window reports the result: the one left where the run ended,
+  // or a new one.
+  fw::Need(HintWindow::Instance()).SetTitle("Quiz Results");
+  fw::Need(Find<fw::StaticText>(HintWindow::Instance(), "HintText"))
+      .SetText("You scored " + fw::Str(score) + " of 20.");
+  fw::Need(HintWindow::Instance()).Show();
+}
 
 }  // namespace korvane

@@ -18,7 +18,9 @@ namespace fw::testing {
 
 // Every runtime step the framework takes ("RuntimeInit", "class Window1.Window1",
 // "menu handler Quiz1Menu", "window open Window1.Window1", "release Windows", …)
-// is passed to the sink, in order. Null stops tracing.
+// is passed to the sink, in order. Null stops tracing. A window reaching or
+// leaving the screen is traced as "window on screen <class>" and "window off
+// screen <class>", so a window that merely flashes up can be caught.
 void SetTraceSink(std::function<void(const std::string&)> sink);
 
 // Replaces the modal message box (MsgBox and the unhandled-exception report).

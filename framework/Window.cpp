@@ -488,9 +488,11 @@ void SyncPendingWindows() {
     if (!v.frame) continue;
     if (w->Visible()) {
       if (!v.flagsApplied) v.ApplyFlags();
+      if (!v.frame->isVisible()) detail::Trace("window on screen " + w->ClassName());
       v.frame->show();
       if (!detail::Headless()) v.frame->raise();
     } else if (v.frame->isVisible()) {
+      detail::Trace("window off screen " + w->ClassName());
       v.frame->hide();
     }
   }
@@ -500,6 +502,11 @@ void SyncPendingWindows() {
     if (!detail::Headless()) front->GetView().frame->raise();
     front->GetView().frame->activateWindow();
   }
+  // Floating windows stay above the document windows, also where no window
+  // manager keeps them there.
+  if (L().windows)
+    for (const auto& w : WindowRefs(*L().windows))
+      if (QWidget* frame = w->GetView().frame; frame && w->IsFloating() && frame->isVisible()) frame->raise();
 }
 
 void CreateWindowLists() { EnsureLists(); }

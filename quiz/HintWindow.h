@@ -1,9 +1,11 @@
-// the hint window.
+// The hint window: a small floating window with one label, HintText, that
+// shows a scenario's hint and, at the end of a run, the result.
 #pragma once
 
 #include <memory>
 
 #include "framework/Window.h"
+#include "shell/Declare.h"
 
 namespace korvane {
 
@@ -12,6 +14,15 @@ class HintWindow : public fw::Window {
   static constexpr const char* kClassName = "HintWindow.HintWindow";
   // The implicit instance: the open window, or a new one from its records.
   static std::shared_ptr<HintWindow> Instance();
+
+  void Layout() override;
+  void CreateControls() override;
+  virtual void CreateControls0();
+  void AddMenuHandlers(const std::shared_ptr<fw::Window>& w) override;
+
+  // The window's record as a table; the results window's differs in a few
+  // entries only.
+  static declare::Fields WindowFields();
 };
 
 }  // namespace korvane

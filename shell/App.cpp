@@ -5,6 +5,7 @@
 #include "framework/Runtime.h"
 #include "framework/Window.h"
 #include "quiz/Module1.h"
+#include "quiz/RireradQuiz.h"
 #include "shell/AboutBox.h"
 #include "shell/AboutWindow.h"
 #include "shell/HelpText.h"
@@ -65,9 +66,20 @@ void Class1::Event_EnableMenuItems() {
   fw::Need(FileClose()).Enable();
 }
 
-bool Class1::Quiz1Menu_Action() { return false; }
-bool Class1::Quiz2Menu_Action() { return false; }
-bool Class1::Quiz3Menu_Action() { return false; }
+namespace {
+
+// The run's title is in place before its first scenario shows.
+bool StartQuiz(std::int32_t n) {
+  fw::Need(RireradQuiz::Instance()).SetTitle("Rirerad Quiz #" + fw::Str(n));
+  LoadQuiz(n);
+  return false;
+}
+
+}  // namespace
+
+bool Class1::Quiz1Menu_Action() { return StartQuiz(1); }
+bool Class1::Quiz2Menu_Action() { return StartQuiz(2); }
+bool Class1::Quiz3Menu_Action() { return StartQuiz(3); }
 
 bool Class1::AboutMenu_Action() {
   auto box = AboutBox::Instance();

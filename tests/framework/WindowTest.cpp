@@ -185,5 +185,23 @@ TEST_F(WindowTest, PositionIsTheClientAreasAndCanBeSet) {
   EXPECT_EQ(FrameWidgetOf(*w)->geometry().topLeft(), QPoint(5, 42));
 }
 
+TEST_F(WindowTest, ReachingAndLeavingTheScreenIsTraced) {
+  std::vector<std::string> trace;
+  testing::SetTraceSink([&trace](const std::string& step) { trace.push_back(step); });
+  auto count = [&trace](const char* step) { return std::count(trace.begin(), trace.end(), step); };
+  ImplicitWindow<Panel>()->Close();
+  testing::ProcessEvents();
+  EXPECT_EQ(count("window on screen Panel.Panel"), 0);
+  auto w = ImplicitWindow<Panel>();
+  testing::ProcessEvents();
+  w->Show();  // already there: nothing new reaches the screen
+  testing::ProcessEvents();
+  EXPECT_EQ(count("window on screen Panel.Panel"), 1);
+  w->Hide();
+  testing::ProcessEvents();
+  EXPECT_EQ(count("window off screen Panel.Panel"), 1);
+  testing::SetTraceSink(nullptr);
+}
+
 }  // namespace
 }  // namespace fw::test
