@@ -7,7 +7,7 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
   ConsoleReporter::ReportRuns(runs);
   for (const Run& run : runs)
     if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-      nanos_[run.benchmark_name()] = run.GetAdjustedRealTime() *
+      nanos_[run.run_name.function_name] = run.GetAdjustedRealTime() *
                                      (run.time_unit == benchmark::kMillisecond ? 1e6
                                       : run.time_unit == benchmark::kMicrosecond ? 1e3 : 1.0);
 }

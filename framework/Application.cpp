@@ -14,7 +14,7 @@ void Application::SetMenuBar(const std::shared_ptr<fw::MenuBar>& bar) {
 }
 
 void Application::AddMenuHandler(const String& itemName, MenuHandler handler) {
-  detail::Trace("menu handler " + itemName.Bytes());
+  if (detail::Tracing()) detail::Trace("menu handler " + itemName.Bytes());
   handlers_.emplace_back(itemName, std::move(handler));
 }
 

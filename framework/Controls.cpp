@@ -49,6 +49,7 @@ struct TextStyle {
 
 class RoundRectWidget : public QWidget {
  public:
+  using QWidget::QWidget;
   Color fill{255, 255, 255}, border{0, 0, 0};
   int borderWidth = 1, ovalWidth = 0, ovalHeight = 0;
 
@@ -67,6 +68,7 @@ class RoundRectWidget : public QWidget {
 
 class CanvasWidget : public QWidget {
  public:
+  using QWidget::QWidget;
   std::weak_ptr<Canvas> owner;
   QPixmap backdrop;
 
@@ -88,7 +90,7 @@ class CanvasWidget : public QWidget {
 };
 
 struct EditView : RectControl::View {
-  EditView() : View(new QTextEdit) {}
+  EditView() : View(new QTextEdit(detail::NurseryParent())) {}
   QTextEdit* Edit() const { return static_cast<QTextEdit*>(widget.data()); }
   TextStyle style;
   bool readOnly = false, styled = false, multiLine = true, border = true;
@@ -114,7 +116,7 @@ struct EditView : RectControl::View {
 };
 
 struct ListView : RectControl::View {
-  ListView() : View(new QListWidget) {}
+  ListView() : View(new QListWidget(detail::NurseryParent())) {}
   QListWidget* List() const { return static_cast<QListWidget*>(widget.data()); }
   TextStyle style{.font = "System", .size = 12};
   std::vector<String> rows;
@@ -122,14 +124,14 @@ struct ListView : RectControl::View {
 };
 
 struct ButtonView : RectControl::View {
-  ButtonView() : View(new QPushButton) {}
+  ButtonView() : View(new QPushButton(detail::NurseryParent())) {}
   QPushButton* Button() const { return static_cast<QPushButton*>(widget.data()); }
   TextStyle style;
   String caption;
 };
 
 struct LabelView : RectControl::View {
-  LabelView() : View(new QLabel) {
+  LabelView() : View(new QLabel(detail::NurseryParent())) {
     Label()->setTextFormat(Qt::PlainText);
     Label()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   }
@@ -138,8 +140,9 @@ struct LabelView : RectControl::View {
   String text;
   int align = 0;
   bool multiLine = false;
+  int textWidth = 0;  // of the shown text, for a single-line label
 
-  void Configure() {
+  void Configure(int declaredWidth) {
     QLabel* l = Label();
     if (!l) return;
     // Labels store "&&" for one ampersand.
@@ -153,16 +156,22 @@ struct LabelView : RectControl::View {
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, ToQColor(style.color));
     l->setPalette(p);
+    // Measuring shapes the text, which costs more than building the label:
+    // only measure when the text might not fit (no glyph is wider than 1.2
+    // times the font's pixel size).
+    int pixels = style.size > 0 ? style.size : 12;
+    bool mightOverflow = !multiLine && align == 0 && shown.size() * pixels * 12 / 10 > declaredWidth;
+    textWidth = mightOverflow ? l->fontMetrics().horizontalAdvance(shown) + 2 * l->margin() + 1 : 0;
   }
 };
 
 struct RoundRectView : RectControl::View {
-  RoundRectView() : View(new RoundRectWidget) {}
+  RoundRectView() : View(new RoundRectWidget(detail::NurseryParent())) {}
   RoundRectWidget* Box() const { return static_cast<RoundRectWidget*>(widget.data()); }
 };
 
 struct CanvasView : RectControl::View {
-  CanvasView() : View(new CanvasWidget) {}
+  CanvasView() : View(new CanvasWidget(detail::NurseryParent())) {}
   CanvasWidget* Surface() const { return static_cast<CanvasWidget*>(widget.data()); }
 };
 
@@ -191,7 +200,7 @@ int Utf16PosOfChar(const QString& text, int chars) {
 
 // --- RectControl ----------------------------------------------------------
 
-RectControl::RectControl() : RectControl(std::make_unique<View>(new QWidget)) {}
+RectControl::RectControl() : RectControl(std::make_unique<View>(new QWidget(detail::NurseryParent()))) {}
 
 RectControl::RectControl(std::unique_ptr<View> view) : view_(std::move(view)) {}
 
@@ -228,7 +237,7 @@ void RectControl::InstallEventHandler(const String& event, ControlEventHandler h
   if (!HasEvent(name) || name == "mousedown")
     throw UnsupportedOperationException("control \"" + name_.Bytes() + "\" has no event \"" +
                                         event.Bytes() + "\" of this kind");
-  detail::Trace("event handler " + name_.Bytes() + "." + event.Bytes());
+  if (detail::Tracing()) detail::Trace("event handler " + name_.Bytes() + "." + event.Bytes());
   handlers_.emplace_back(String(name), std::move(handler));
 }
 
@@ -236,7 +245,7 @@ void RectControl::InstallEventHandler(const String& event, MouseDownHandler hand
   if (Lower(event) != "mousedown" || !HasEvent("mousedown"))
     throw UnsupportedOperationException("control \"" + name_.Bytes() + "\" has no event \"" +
                                         event.Bytes() + "\" of this kind");
-  detail::Trace("event handler " + name_.Bytes() + "." + event.Bytes());
+  if (detail::Tracing()) detail::Trace("event handler " + name_.Bytes() + "." + event.Bytes());
   mouseDown_ = std::move(handler);
 }
 
@@ -251,8 +260,7 @@ void RectControl::RaiseEvent(std::string_view event) {
 
 void RectControl::RaiseOpen() { RaiseEvent("open"); }
 
-void RectControl::SetProperty(std::string_view rawName, const codec::PropertyValue& value) {
-  std::string_view name = codec::CanonicalPropertyName(rawName);
+void RectControl::SetProperty(std::string_view name, const codec::PropertyValue& value) {
   if (name == "Name") name_ = ToStr(value);
   else if (name == "Left") designLeft_ = left_ = ToInt(value), ApplyGeometry();
   else if (name == "Top") designTop_ = top_ = ToInt(value), ApplyGeometry();
@@ -272,14 +280,19 @@ void RectControl::SetProperty(std::string_view rawName, const codec::PropertyVal
 }
 
 void RectControl::ApplyGeometry() {
-  if (view_->widget) view_->widget->setGeometry(left_, top_, ShownWidth(), height_);
+  if (view_->widget && !inRecord_) view_->widget->setGeometry(left_, top_, ShownWidth(), height_);
+}
+
+void RectControl::EndRecord() {
+  inRecord_ = false;
+  Refresh();
 }
 
 void RectControl::AttachTo(const std::shared_ptr<fw::Window>& window, const String& name) {
   window_ = window;
   name_ = name;
   if (QWidget* content = ContentWidgetOf(*window); content && view_->widget) {
-    view_->widget->setParent(content);
+    if (view_->widget->parentWidget() != content) view_->widget->setParent(content);
     ApplyGeometry();
     view_->widget->setVisible(visible_);
   }
@@ -304,9 +317,9 @@ QWidget* WidgetOf(const RectControl& control) { return control.GetView().widget;
 
 // --- EditField ------------------------------------------------------------
 
-EditField::EditField() : RectControl(std::make_unique<EditView>()) {
-  ViewOf<EditView>(*this).Configure();
-}
+// The widget takes its configuration from the record (or, without one,
+// when its window is complete): configuring it twice costs more than making it.
+EditField::EditField() : RectControl(std::make_unique<EditView>()) {}
 
 String EditField::Text() const {
   QTextEdit* e = ViewOf<EditView>(*this).Edit();
@@ -336,8 +349,7 @@ void EditField::SetSelStart(int position) {
 bool EditField::ReadOnly() const { return ViewOf<EditView>(*this).readOnly; }
 bool EditField::Styled() const { return ViewOf<EditView>(*this).styled; }
 
-void EditField::SetProperty(std::string_view rawName, const codec::PropertyValue& value) {
-  std::string_view name = codec::CanonicalPropertyName(rawName);
+void EditField::SetProperty(std::string_view name, const codec::PropertyValue& value) {
   EditView& v = ViewOf<EditView>(*this);
   if (v.style.Take(name, value)) {}
   else if (name == "Text") SetText(ToStr(value));
@@ -350,7 +362,12 @@ void EditField::SetProperty(std::string_view rawName, const codec::PropertyValue
   else if (name == "BackColor") v.back = std::get<Color>(value);
   else if (name == "AcceptTabs" && v.Edit()) v.Edit()->setTabChangesFocus(!ToBool(value));
   else return RectControl::SetProperty(name, value);
-  v.Configure();
+  if (!InRecord()) v.Configure();
+}
+
+void EditField::Refresh() {
+  ViewOf<EditView>(*this).Configure();
+  RectControl::Refresh();
 }
 
 // --- Listbox --------------------------------------------------------------
@@ -409,16 +426,21 @@ String Listbox::Text() const {
 
 void Listbox::SelectionChangedByUser() { RaiseEvent("change"); }
 
+void Listbox::Refresh() {
+  ListView& v = ViewOf<ListView>(*this);
+  if (v.List()) v.List()->setFont(v.style.Font());
+  RectControl::Refresh();
+}
+
 bool Listbox::HasEvent(std::string_view event) const {
   return event == "change" || RectControl::HasEvent(event);
 }
 
-void Listbox::SetProperty(std::string_view rawName, const codec::PropertyValue& value) {
-  std::string_view name = codec::CanonicalPropertyName(rawName);
+void Listbox::SetProperty(std::string_view name, const codec::PropertyValue& value) {
   ListView& v = ViewOf<ListView>(*this);
   QListWidget* list = v.List();
   if (v.style.Take(name, value)) {
-    if (list) list->setFont(v.style.Font());
+    if (list && !InRecord()) list->setFont(v.style.Font());
   } else if (name == "ScrollBarVertical") {
     if (list) list->setVerticalScrollBarPolicy(ToBool(value) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
   } else if (name == "ScrollBarHorizontal") {
@@ -467,15 +489,20 @@ void PushButton::Push() {
   if (Enabled()) RaiseEvent("action");
 }
 
+void PushButton::Refresh() {
+  ButtonView& v = ViewOf<ButtonView>(*this);
+  if (v.Button()) v.Button()->setFont(v.style.Font());
+  RectControl::Refresh();
+}
+
 bool PushButton::HasEvent(std::string_view event) const {
   return event == "action" || RectControl::HasEvent(event);
 }
 
-void PushButton::SetProperty(std::string_view rawName, const codec::PropertyValue& value) {
-  std::string_view name = codec::CanonicalPropertyName(rawName);
+void PushButton::SetProperty(std::string_view name, const codec::PropertyValue& value) {
   ButtonView& v = ViewOf<ButtonView>(*this);
   if (v.style.Take(name, value)) {
-    if (v.Button()) v.Button()->setFont(v.style.Font());
+    if (v.Button() && !InRecord()) v.Button()->setFont(v.style.Font());
   } else if (name == "Caption") {
     SetCaption(ToStr(value));
   } else if (name == "Default") {
@@ -490,41 +517,39 @@ void PushButton::SetProperty(std::string_view rawName, const codec::PropertyValu
 
 // --- StaticText -----------------------------------------------------------
 
-StaticText::StaticText() : RectControl(std::make_unique<LabelView>()) {
-  ViewOf<LabelView>(*this).Configure();
-}
+StaticText::StaticText() : RectControl(std::make_unique<LabelView>()) {}
 
 String StaticText::Text() const { return ViewOf<LabelView>(*this).text; }
 
 void StaticText::SetText(const String& text) {
-  LabelView& v = ViewOf<LabelView>(*this);
-  v.text = text;
-  v.Configure();
-  ApplyGeometry();
+  ViewOf<LabelView>(*this).text = text;
+  Refresh();
 }
 
 int StaticText::ShownWidth() const {
   const LabelView& v = ViewOf<LabelView>(*this);
   QLabel* label = v.Label();
-  if (!label || v.multiLine || v.align != 0) return Width();
-  int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin() + 1;
-  int room = label->parentWidget() ? label->parentWidget()->width() - Left() : needed;
-  return std::max(Width(), std::min(needed, room));
+  if (!label || v.multiLine || v.align != 0 || v.textWidth <= Width()) return Width();
+  int room = label->parentWidget() ? label->parentWidget()->width() - Left() : v.textWidth;
+  return std::max(Width(), std::min(v.textWidth, room));
+}
+
+void StaticText::Refresh() {
+  ViewOf<LabelView>(*this).Configure(Width());
+  RectControl::Refresh();
 }
 
 int StaticText::TextAlign() const { return ViewOf<LabelView>(*this).align; }
 Color StaticText::TextColor() const { return ViewOf<LabelView>(*this).style.color; }
 
-void StaticText::SetProperty(std::string_view rawName, const codec::PropertyValue& value) {
-  std::string_view name = codec::CanonicalPropertyName(rawName);
+void StaticText::SetProperty(std::string_view name, const codec::PropertyValue& value) {
   LabelView& v = ViewOf<LabelView>(*this);
   if (v.style.Take(name, value)) {}
   else if (name == "Text") v.text = ToStr(value);
   else if (name == "TextAlign") v.align = ToInt(value);
   else if (name == "MultiLine") v.multiLine = ToBool(value);
   else return RectControl::SetProperty(name, value);
-  v.Configure();
-  ApplyGeometry();
+  if (!InRecord()) Refresh();
 }
 
 // --- RoundRectangle -------------------------------------------------------
@@ -549,8 +574,7 @@ void RoundRectangle::SetBorderColor(Color c) {
   box->update();
 }
 
-void RoundRectangle::SetProperty(std::string_view rawName, const codec::PropertyValue& value) {
-  std::string_view name = codec::CanonicalPropertyName(rawName);
+void RoundRectangle::SetProperty(std::string_view name, const codec::PropertyValue& value) {
   RoundRectWidget* box = ViewOf<RoundRectView>(*this).Box();
   if (name == "FillColor") box->fill = std::get<Color>(value);
   else if (name == "BorderColor") box->border = std::get<Color>(value);
@@ -590,8 +614,7 @@ bool Canvas::HasEvent(std::string_view event) const {
   return event == "mousedown" || RectControl::HasEvent(event);
 }
 
-void Canvas::SetProperty(std::string_view rawName, const codec::PropertyValue& value) {
-  std::string_view name = codec::CanonicalPropertyName(rawName);
+void Canvas::SetProperty(std::string_view name, const codec::PropertyValue& value) {
   CanvasWidget* surface = ViewOf<CanvasView>(*this).Surface();
   if (name == "AcceptFocus") surface->setFocusPolicy(ToBool(value) ? Qt::StrongFocus : Qt::NoFocus);
   // UseFocusRing, AcceptTabs and EraseBackground change nothing on a canvas

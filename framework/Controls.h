@@ -61,7 +61,9 @@ class RectControl : public Object {
   void InstallEventHandler(const String& event, ControlEventHandler handler);
   void InstallEventHandler(const String& event, MouseDownHandler handler);
 
-  // Sets one design property. Names the control has no use for are ignored.
+  // Sets one design property, named in its canonical spelling (as
+  // codec::CanonicalPropertyName gives it). Names the control has no use
+  // for are ignored.
   virtual void SetProperty(std::string_view name, const codec::PropertyValue& value);
 
   struct View;  // the Qt side
@@ -73,6 +75,14 @@ class RectControl : public Object {
   void FollowWindowResize(int dx, int dy);
   // Framework use: raises the control's events.
   void RaiseOpen();
+  // Framework use: a property record is applied between these two calls;
+  // the widget is brought up to date once, at the end.
+  void BeginRecord() { inRecord_ = true; }
+  void EndRecord();
+  // Framework use: brings a control that never had a record up to date.
+  void EnsureConfigured() {
+    if (!configured_) Refresh();
+  }
 
  protected:
   explicit RectControl(std::unique_ptr<View> view);
@@ -85,6 +95,13 @@ class RectControl : public Object {
   // The width the widget takes on screen; a control may draw wider than its
   // declared rectangle (see StaticText).
   virtual int ShownWidth() const { return width_; }
+  // Brings the widget up to date with every property (overrides call this
+  // last).
+  virtual void Refresh() {
+    configured_ = true;
+    ApplyGeometry();
+  }
+  bool InRecord() const { return inRecord_; }
   std::shared_ptr<RectControl> SelfRef() { return std::static_pointer_cast<RectControl>(shared_from_this()); }
 
   std::unique_ptr<View> view_;
@@ -99,6 +116,8 @@ class RectControl : public Object {
   int tabIndex_ = 0;
   bool visible_ = true, enabled_ = true;
   bool lockLeft_ = false, lockTop_ = false, lockRight_ = false, lockBottom_ = false;
+  bool inRecord_ = false;
+  bool configured_ = false;  // the widget reflects the properties
 };
 
 class EditField : public RectControl {
@@ -116,6 +135,9 @@ class EditField : public RectControl {
   bool ReadOnly() const;
   bool Styled() const;
   void SetProperty(std::string_view name, const codec::PropertyValue& value) override;
+
+ protected:
+  void Refresh() override;
 };
 
 class Listbox : public RectControl {
@@ -137,6 +159,7 @@ class Listbox : public RectControl {
 
  protected:
   bool HasEvent(std::string_view event) const override;
+  void Refresh() override;
 };
 
 class PushButton : public RectControl {
@@ -154,6 +177,7 @@ class PushButton : public RectControl {
 
  protected:
   bool HasEvent(std::string_view event) const override;
+  void Refresh() override;
 
  private:
   bool default_ = false, cancel_ = false;
@@ -173,6 +197,7 @@ class StaticText : public RectControl {
   // A single-line, left-aligned label is never cut: it runs on past its
   // declared width as far as its window allows.
   int ShownWidth() const override;
+  void Refresh() override;
 };
 
 class RoundRectangle : public RectControl {

@@ -89,6 +89,8 @@ bool Headless() {
   return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
 }
 
+bool Tracing() { return static_cast<bool>(R().traceSink); }
+
 void Trace(const std::string& step) {
   if (R().traceSink) R().traceSink(step);
 }

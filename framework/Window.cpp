@@ -219,6 +219,15 @@ QWidget* FrameWidgetOf(const Window& window) { return window.GetView().frame; }
 
 // --- Window ---------------------------------------------------------------
 
+namespace {
+QWidget* nursery = nullptr;
+}  // namespace
+
+QWidget* detail::NurseryParent() { return nursery; }
+
+Window::NurseryScope::NurseryScope(const Window& w) : saved_(nursery) { nursery = w.GetView().content; }
+Window::NurseryScope::~NurseryScope() { nursery = saved_; }
+
 Window::Window() : view_(std::make_unique<View>()) {}
 
 Window::~Window() { DestroyFrame(view_->frame); }
@@ -255,6 +264,7 @@ void Window::Construct(std::string_view className) {
       v.placed = true;
     }
     detail::CallHandler([&] { CreateControls(); });
+    for (const auto& c : controls_) c->EnsureConfigured();
     // Keyboard focus follows the controls' TabIndex, creation order breaking ties.
     std::vector<std::shared_ptr<RectControl>> order = controls_;
     std::stable_sort(order.begin(), order.end(),
@@ -363,6 +373,7 @@ void Window::AddControl(const String& name, const std::shared_ptr<RectControl>& 
   Need(control);
   control->AttachTo(std::static_pointer_cast<Window>(shared_from_this()), name);
   controls_.push_back(control);
+  if (constructed_) control->EnsureConfigured();
 }
 
 std::shared_ptr<RectControl> Window::ControlByName(const String& name) const {
@@ -372,7 +383,7 @@ std::shared_ptr<RectControl> Window::ControlByName(const String& name) const {
 }
 
 void Window::AddMenuHandler(const String& itemName, MenuHandler handler) {
-  detail::Trace("window menu handler " + itemName.Bytes());
+  if (detail::Tracing()) detail::Trace("window menu handler " + itemName.Bytes());
   handlers_.emplace_back(itemName, std::move(handler));
 }
 
@@ -382,8 +393,7 @@ MenuHandler Window::HandlerFor(const String& itemName) const {
   return nullptr;
 }
 
-void Window::SetProperty(std::string_view rawName, const codec::PropertyValue& value) {
-  std::string_view name = codec::CanonicalPropertyName(rawName);
+void Window::SetProperty(std::string_view name, const codec::PropertyValue& value) {
   View& v = *view_;
   if (name == "Placement") v.placement = ToInt(value);
   else if (name == "Width") v.contentWidth = std::max(0, ToInt(value));
@@ -430,12 +440,19 @@ void ApplyRecord(Target& target, std::string_view record) {
   } catch (const codec::PropertyRecordError& e) {
     throw PropertyRecordException(e.what());
   }
-  for (const auto& entry : entries) target.SetProperty(entry.name, entry.value);
+  for (const auto& entry : entries) target.SetProperty(entry.canonical, entry.value);
 }
 }  // namespace
 
 void SetProperties(Window& window, std::string_view record) { ApplyRecord(window, record); }
-void SetProperties(RectControl& control, std::string_view record) { ApplyRecord(control, record); }
+void SetProperties(RectControl& control, std::string_view record) {
+  struct Batch {
+    RectControl& c;
+    ~Batch() { c.EndRecord(); }
+  } batch{control};
+  control.BeginRecord();
+  ApplyRecord(control, record);
+}
 
 std::shared_ptr<Window> FrontWindow() {
   for (const auto& p : L().front)

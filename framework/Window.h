@@ -13,12 +13,26 @@
 #include "framework/String.h"
 #include "framework/codec/PropertyRecord.h"
 
+class QWidget;
+
 namespace fw {
 
 class RectControl;
 
 class Window : public Object {
  public:
+  // While it lives, new controls' widgets are made on this window's content
+  // area.
+  struct NurseryScope {
+    explicit NurseryScope(const Window& w);
+    ~NurseryScope();
+    NurseryScope(const NurseryScope&) = delete;
+    NurseryScope& operator=(const NurseryScope&) = delete;
+
+   private:
+    ::QWidget* saved_;
+  };
+
   Window();
   ~Window() override;
 
@@ -72,6 +86,7 @@ class Window : public Object {
   // the class has no class table.
   template <class T>
   std::shared_ptr<T> NewControl() {
+    NurseryScope scope(*this);
     return NewObject<T>();
   }
   void AddControl(const String& name, const std::shared_ptr<RectControl>& control);
@@ -81,7 +96,7 @@ class Window : public Object {
   void AddMenuHandler(const String& itemName, MenuHandler handler);
   MenuHandler HandlerFor(const String& itemName) const;
 
-  // Sets one design property (names as in property records).
+  // Sets one design property, named in its canonical spelling.
   void SetProperty(std::string_view name, const codec::PropertyValue& value);
 
   // A shared reference to this window, as its own class.

@@ -1,5 +1,8 @@
 #include "quiz/RireradQuiz.h"
 
+#include <functional>
+#include <unordered_map>
+
 #include "browser/Window1.h"
 #include "framework/Delegate.h"
 #include "framework/Runtime.h"
@@ -18,6 +21,15 @@ using Handler = void (RireradQuiz::*)(const std::shared_ptr<fw::PushButton>&);
 // The two heading labels name their font with a stray byte after it.
 constexpr const char* kHeadingFont = "Geneva\x03";
 constexpr const char* kHintCost = "A hint costs you 1 point--half your potential score for a correct answer";
+
+// The controls' records are made once, by control name: every quiz window
+// applies the same bytes.
+const std::string& RecordOnce(const char* name, const std::function<std::string()>& make) {
+  static std::unordered_map<std::string, std::string> records;
+  auto [it, fresh] = records.try_emplace(name);
+  if (fresh) it->second = make();
+  return it->second;
+}
 
 const std::string& WindowRecord() {
   static const std::string record = codec::EncodeRecord({
@@ -49,7 +61,7 @@ const std::string& WindowRecord() {
 
 // The scenario field and the four feedback fields differ only in place.
 void AddField(const std::shared_ptr<RireradQuiz>& w, const char* name, Rect r, int tabIndex) {
-  const std::string record = Record(
+  CreateControl<fw::EditField>(w, name, RecordOnce(name, [&] { return Record(
       {
           {"TabIndex", tabIndex},
           {"Mask", ""},
@@ -78,8 +90,7 @@ void AddField(const std::shared_ptr<RireradQuiz>& w, const char* name, Rect r, i
           {"TextSize", 10},
           {"TextFont", "Geneva"},
       },
-      ControlTail(name, r));
-  CreateControl<fw::EditField>(w, name, record);
+      ControlTail(name, r)); }));
 }
 
 struct ButtonFace {
@@ -93,7 +104,7 @@ struct ButtonFace {
 // next control exists.
 void AddButton(const std::shared_ptr<RireradQuiz>& w, const char* name, Rect r, int tabIndex, const ButtonFace& face,
                Handler handler) {
-  const std::string record = Record(
+  CreateControl<fw::PushButton>(w, name, RecordOnce(name, [&] { return Record(
       {
           {"TabIndex", tabIndex},
           {"Enabled", true},
@@ -106,24 +117,24 @@ void AddButton(const std::shared_ptr<RireradQuiz>& w, const char* name, Rect r, 
           {"TextSize", face.size},
           {"TextFont", face.font},
       },
-      ControlTail(name, r));
-  CreateControl<fw::PushButton>(w, name, record);
+      ControlTail(name, r)); }));
   fw::Need(Find<fw::PushButton>(w, name)).InstallEventHandler("Action", fw::MakeDelegate(w, handler));
 }
 
 void AddLabel(const std::shared_ptr<RireradQuiz>& w, const char* name, Rect r, int tabIndex, const LabelLook& look) {
-  CreateControl<fw::StaticText>(w, name, LabelRecord(name, r, tabIndex, look));
+  CreateControl<fw::StaticText>(w, name, RecordOnce(name, [&] { return LabelRecord(name, r, tabIndex, look); }));
 }
 
 void AddSeparator(const std::shared_ptr<RireradQuiz>& w, const char* name, Rect r, int tabIndex) {
-  CreateControl<fw::Separator>(w, name, Record({{"TabIndex", tabIndex}, {"Enabled", true}}, ControlTail(name, r)));
+  CreateControl<fw::Separator>(
+      w, name, RecordOnce(name, [&] { return Record({{"TabIndex", tabIndex}, {"Enabled", true}}, ControlTail(name, r)); }));
 }
 
 // A verdict box and the label lying on it; both start hidden, and the
 // colours and text stored here are replaced before either is shown.
 void AddVerdict(const std::shared_ptr<RireradQuiz>& w, const char* box, Rect boxRect, int tabIndex, Color border,
                 Color fill, const char* label) {
-  const std::string record = Record(
+  CreateControl<fw::RoundRectangle>(w, box, RecordOnce(box, [&] { return Record(
       {
           {"TabIndex", tabIndex},
           {"OvalHeight", 16},
@@ -133,11 +144,11 @@ void AddVerdict(const std::shared_ptr<RireradQuiz>& w, const char* box, Rect box
           {"FillColor", fill},
           {"Enabled", true},
       },
-      ControlTail(box, boxRect, {}, false));
-  CreateControl<fw::RoundRectangle>(w, box, record);
+      ControlTail(box, boxRect, {}, false)); }));
   Rect labelRect{boxRect.left + 10, boxRect.top + 2, 150, 16};
-  CreateControl<fw::StaticText>(
-      w, label, LabelRecord(label, labelRect, 0, {.text = "A is correct", .bold = true}, false, box));
+  CreateControl<fw::StaticText>(w, label, RecordOnce(label, [&] {
+    return LabelRecord(label, labelRect, 0, {.text = "A is correct", .bold = true}, false, box);
+  }));
 }
 
 }  // namespace

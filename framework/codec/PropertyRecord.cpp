@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <unordered_map>
 
 namespace codec {
 namespace {
@@ -54,18 +55,28 @@ constexpr std::array kNames = {
     KnownName{"Text", S}, KnownName{"TextFont", S}, KnownName{"Title", S},
 };
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
 const KnownName* Find(std::string_view name) {
-  for (const auto& k : kNames)
-    if (EqualNoCase(k.name, name)) return &k;
-  return nullptr;
+  // Records are applied for every control of every window: look names up by
+  // hash, lower-cased on the stack, rather than by walking the table.
+  constexpr std::size_t kLongest = 24;
+  using Key = std::array<char, kLongest>;
+  auto lower = [](std::string_view n) {
+    Key key{};
+    for (std::size_t i = 0; i < n.size(); ++i)
+      key[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(n[i])));
+    return key;
+  };
+  struct KeyHash {
+    std::size_t operator()(const Key& k) const { return std::hash<std::string_view>()({k.data(), k.size()}); }
+  };
+  static const std::unordered_map<Key, const KnownName*, KeyHash> byName = [&] {
+    std::unordered_map<Key, const KnownName*, KeyHash> map;
+    for (const auto& k : kNames) map.emplace(lower(k.name), &k);
+    return map;
+  }();
+  if (name.size() > kLongest) return nullptr;
+  auto it = byName.find(lower(name));
+  return it == byName.end() ? nullptr : it->second;
 }
 
 const KnownName& Require(std::string_view name) {
@@ -179,7 +190,7 @@ std::vector<PropertyEntry> DecodeRecord(std::string_view bytes) {
   while (!in.AtEnd()) {
     std::string_view name = in.TakeName();
     const KnownName& known = Require(name);
-    PropertyEntry entry{std::string(name), {}};
+    PropertyEntry entry{std::string(name), known.name, {}};
     switch (known.type) {
       case PropertyType::Integer:
         entry.value = in.TakeInt32(name);

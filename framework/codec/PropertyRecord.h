@@ -26,7 +26,8 @@ enum class PropertyType { Integer, Boolean, Color, String };
 using PropertyValue = std::variant<std::int32_t, bool, Color, std::string>;
 
 struct PropertyEntry {
-  std::string name;
+  std::string name;            // as the record spells it
+  std::string_view canonical;  // the table's spelling; valid for the program's life
   PropertyValue value;
 };
 

@@ -23,6 +23,12 @@ class Sound;
 namespace fw::detail {
 
 void Trace(const std::string& step);
+// The content area of the window whose NewControl is running, or null: the
+// parent new control widgets are made on, which spares reparenting them.
+QWidget* NurseryParent();
+
+// Whether anything listens to Trace: hot paths skip building their step's text.
+bool Tracing();
 
 // Whether Qt runs on a platform without a visible screen (offscreen).
 bool Headless();

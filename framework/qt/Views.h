@@ -70,7 +70,11 @@ struct Window::View {
 // Every control's view holds its widget; the widget is parented to the
 // window's content area when the control is added.
 struct RectControl::View {
-  explicit View(QWidget* w) : widget(w) {}
+  explicit View(QWidget* w) : widget(w) {
+    // Made on its window's content area (see Window::NewControl), it stays
+    // out of sight until it is added there.
+    if (w && w->parentWidget()) w->hide();
+  }
   virtual ~View();
   QPointer<QWidget> widget;
 };
