@@ -15,64 +15,21 @@ namespace korvane {
 using namespace declare;
 
 const std::string& Window1::WindowRecord() {
-  static const std::string record = codec::EncodeRecord({
-      {"Placement", 0},
-      {"Width", 625},
-      {"Height", 432},
-      {"MinWidth", 625},
-      {"MinHeight", 432},
-      {"MaxWidth", 3000},
-      {"MaxHeight", 3000},
-      {"Frame", 0},
-      {"Composite", false},
-      {"HasBackColor", false},
-      {"BackColor", Color{255, 255, 255}},
-      {"Title", ""},
-      {"Visible", true},
-      {"FullScreen", false},
-      {"MenuBarVisible", true},
-      {"CloseButton", true},
-      {"Resizeable", true},
-      {"LiveResize", true},
-      {"MaximizeButton", true},
-      {"MinimizeButton", true},
-      {"BalloonHelp", ""},
-      {"MacProcID", 0},
+  static const std::string record = declare::WindowRecord({
+      .width = 625, .height = 432,
+      .minWidth = 625, .minHeight = 432, .maxWidth = 3000, .maxHeight = 3000,
+      .title = "",
+      .resizeable = true, .liveResize = true, .maximizeButton = true, .minimizeButton = true,
   });
   return record;
 }
 
 const std::string& Window1::EditFieldRecord() {
-  static const std::string record = Record(
-      {
-          {"TabIndex", 0},
-          {"Mask", ""},
-          {"Format", ""},
-          {"DataField", ""},
-          {"DataSource", ""},
-          {"Text", ""},
-          {"Enabled", true},
-          {"BackColor", Color{255, 255, 255}},
-          {"TextColor", Color{0, 0, 0}},
-          {"Alignment", 0},
-          {"AcceptTabs", false},
-          {"LimitText", 0},
-          {"ReadOnly", true},
-          {"UseFocusRing", false},
-          {"Password", false},
-          {"Styled", true},
-          {"ScrollBarVertical", true},
-          {"ScrollBar", true},
-          {"ScrollBarHorizontal", false},
-          {"MultiLine", true},
-          {"Border", true},
-          {"Underline", false},
-          {"Italic", false},
-          {"Bold", false},
-          {"TextSize", 12},
-          {"TextFont", "System"},
-      },
-      ControlTail("BrowserEditField", {180, 0, 446, 418}, {.left = true, .top = true, .right = true, .bottom = true}));
+  // The reader: styled, locked to every edge, one pixel past the window's.
+  static const std::string record =
+      declare::EditFieldRecord("BrowserEditField", {180, 0, 446, 418},
+                               {.tabIndex = 0, .styled = true, .textSize = 12, .textFont = "System"},
+                               {.left = true, .top = true, .right = true, .bottom = true});
   return record;
 }
 

@@ -1,42 +1,24 @@
 #include "quiz/HintWindow.h"
 
-#include "quiz/LabelRecord.h"
 
 namespace korvane {
 
 using namespace declare;
 
-Fields HintWindow::WindowFields() {
+WindowLook HintWindow::Look() {
   return {
-      {"Placement", 2},
-      {"Width", 327},
-      {"Height", 68},
-      {"MinWidth", 64},
-      {"MinHeight", 64},
-      {"MaxWidth", 32000},
-      {"MaxHeight", 32000},
-      {"Frame", 3},
-      {"Composite", false},
-      {"HasBackColor", true},
-      {"BackColor", Color{252, 255, 229}},
-      {"Title", "Hint"},
-      {"Visible", true},
-      {"FullScreen", false},
-      {"MenuBarVisible", true},
-      {"CloseButton", true},
-      {"Resizeable", false},
-      {"LiveResize", false},
-      {"MaximizeButton", false},
-      {"MinimizeButton", false},
-      {"BalloonHelp", ""},
-      {"MacProcID", 0},
+      .placement = 2,
+      .width = 327, .height = 68,
+      .frame = 3,
+      .hasBackColor = true, .backColor = Color{252, 255, 229},
+      .title = "Hint",
   };
 }
 
 std::shared_ptr<HintWindow> HintWindow::Instance() { return fw::ImplicitWindow<HintWindow>(); }
 
 void HintWindow::Layout() {
-  static const std::string record = codec::EncodeRecord(WindowFields());
+  static const std::string record = WindowRecord(Look());
   fw::SetProperties(*this, record);
 }
 

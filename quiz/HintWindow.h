@@ -20,9 +20,9 @@ class HintWindow : public fw::Window {
   virtual void CreateControls0();
   void AddMenuHandlers(const std::shared_ptr<fw::Window>& w) override;
 
-  // The window's record as a table; the results window's differs in a few
+  // What sets the window apart; the results window differs in a few
   // entries only.
-  static declare::Fields WindowFields();
+  static declare::WindowLook Look();
 };
 
 }  // namespace korvane

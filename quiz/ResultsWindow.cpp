@@ -1,37 +1,24 @@
 #include "quiz/ResultsWindow.h"
 
-#include <cstring>
-
 #include "quiz/HintWindow.h"
-#include "quiz/LabelRecord.h"
 
 namespace korvane {
 
 using namespace declare;
 
-namespace {
-
-// The hint window's record with some entries' values replaced.
-std::string HintWindowRecordExcept(const Fields& changes) {
-  Fields fields = HintWindow::WindowFields();
-  for (RecordField& f : fields)
-    for (const RecordField& c : changes)
-      if (std::strcmp(f.name, c.name) == 0) f.value = c.value;
-  return codec::EncodeRecord(fields);
-}
-
-}  // namespace
-
 std::shared_ptr<ResultsWindow> ResultsWindow::Instance() { return fw::ImplicitWindow<ResultsWindow>(); }
 
 void ResultsWindow::Layout() {
-  static const std::string record = HintWindowRecordExcept({
-      {"Placement", 0},
-      {"Width", 353},
-      {"Height", 76},
-      {"Frame", 0},
-      {"Title", "Quiz Results"},
-  });
+  // The hint window's record but for its place, size, frame and title.
+  static const std::string record = [] {
+    WindowLook look = HintWindow::Look();
+    look.placement = 0;
+    look.width = 353;
+    look.height = 76;
+    look.frame = 0;
+    look.title = "Quiz Results";
+    return WindowRecord(look);
+  }();
   fw::SetProperties(*this, record);
 }
 

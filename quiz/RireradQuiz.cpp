@@ -7,7 +7,6 @@
 #include "framework/Delegate.h"
 #include "framework/Runtime.h"
 #include "quiz/HintWindow.h"
-#include "quiz/LabelRecord.h"
 #include "quiz/Module1.h"
 
 namespace korvane {
@@ -31,66 +30,19 @@ const std::string& RecordOnce(const char* name, const std::function<std::string(
   return it->second;
 }
 
-const std::string& WindowRecord() {
-  static const std::string record = codec::EncodeRecord({
-      {"Placement", 0},
-      {"Width", 630},
-      {"Height", 432},
-      {"MinWidth", 630},
-      {"MinHeight", 432},
-      {"MaxWidth", 630},
-      {"MaxHeight", 432},
-      {"Frame", 0},
-      {"Composite", false},
-      {"HasBackColor", false},
-      {"BackColor", Color{255, 255, 255}},
-      {"Title", "Rirerad Quiz"},
-      {"Visible", true},
-      {"FullScreen", false},
-      {"MenuBarVisible", true},
-      {"CloseButton", true},
-      {"Resizeable", false},
-      {"LiveResize", false},
-      {"MaximizeButton", true},
-      {"MinimizeButton", true},
-      {"BalloonHelp", ""},
-      {"MacProcID", 0},
+const std::string& QuizWindowRecord() {
+  static const std::string record = WindowRecord({
+      .width = 630, .height = 432,
+      .minWidth = 630, .minHeight = 432, .maxWidth = 630, .maxHeight = 432,
+      .title = "Rirerad Quiz",
+      .maximizeButton = true, .minimizeButton = true,
   });
   return record;
 }
 
 // The scenario field and the four feedback fields differ only in place.
 void AddField(const std::shared_ptr<RireradQuiz>& w, const char* name, Rect r, int tabIndex) {
-  CreateControl<fw::EditField>(w, name, RecordOnce(name, [&] { return Record(
-      {
-          {"TabIndex", tabIndex},
-          {"Mask", ""},
-          {"Format", ""},
-          {"DataField", ""},
-          {"DataSource", ""},
-          {"Text", ""},
-          {"Enabled", true},
-          {"BackColor", Color{255, 255, 255}},
-          {"TextColor", Color{0, 0, 0}},
-          {"Alignment", 0},
-          {"AcceptTabs", false},
-          {"LimitText", 0},
-          {"ReadOnly", true},
-          {"UseFocusRing", false},
-          {"Password", false},
-          {"Styled", false},
-          {"ScrollBarVertical", true},
-          {"ScrollBar", true},
-          {"ScrollBarHorizontal", false},
-          {"MultiLine", true},
-          {"Border", true},
-          {"Underline", false},
-          {"Italic", false},
-          {"Bold", false},
-          {"TextSize", 10},
-          {"TextFont", "Geneva"},
-      },
-      ControlTail(name, r)); }));
+  CreateControl<fw::EditField>(w, name, RecordOnce(name, [&] { return EditFieldRecord(name, r, {.tabIndex = tabIndex}); }));
 }
 
 struct ButtonFace {
@@ -155,7 +107,7 @@ void AddVerdict(const std::shared_ptr<RireradQuiz>& w, const char* box, Rect box
 
 std::shared_ptr<RireradQuiz> RireradQuiz::Instance() { return fw::ImplicitWindow<RireradQuiz>(); }
 
-void RireradQuiz::Layout() { fw::SetProperties(*this, WindowRecord()); }
+void RireradQuiz::Layout() { fw::SetProperties(*this, QuizWindowRecord()); }
 
 void RireradQuiz::CreateControls() { CreateControls0(); }
 

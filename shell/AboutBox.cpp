@@ -53,29 +53,10 @@ const std::vector<DeclaredControl>& Declared() {
 }  // namespace
 
 const std::string& AboutBox::WindowRecord() {
-  static const std::string record = codec::EncodeRecord({
-      {"Placement", 0},
-      {"Width", 443},
-      {"Height", 187},
-      {"MinWidth", 64},
-      {"MinHeight", 64},
-      {"MaxWidth", 32000},
-      {"MaxHeight", 32000},
-      {"Frame", 0},
-      {"Composite", false},
-      {"HasBackColor", true},
-      {"BackColor", Color{255, 255, 255}},
-      {"Title", "About Korvane"},
-      {"Visible", true},
-      {"FullScreen", false},
-      {"MenuBarVisible", true},
-      {"CloseButton", true},
-      {"Resizeable", false},
-      {"LiveResize", false},
-      {"MaximizeButton", false},
-      {"MinimizeButton", false},
-      {"BalloonHelp", ""},
-      {"MacProcID", 0},
+  static const std::string record = declare::WindowRecord({
+      .width = 443, .height = 187,
+      .hasBackColor = true, .backColor = Color{255, 255, 255},
+      .title = "About Korvane",
   });
   return record;
 }

@@ -30,6 +30,89 @@ std::string Record(const Fields& head, const Fields& tail) {
   return codec::EncodeRecord(all);
 }
 
+Fields WindowFields(const WindowLook& w) {
+  return {
+      {"Placement", w.placement},
+      {"Width", w.width},
+      {"Height", w.height},
+      {"MinWidth", w.minWidth},
+      {"MinHeight", w.minHeight},
+      {"MaxWidth", w.maxWidth},
+      {"MaxHeight", w.maxHeight},
+      {"Frame", w.frame},
+      {"Composite", false},
+      {"HasBackColor", w.hasBackColor},
+      {"BackColor", w.backColor},
+      {"Title", w.title},
+      {"Visible", true},
+      {"FullScreen", false},
+      {"MenuBarVisible", true},
+      {"CloseButton", w.closeButton},
+      {"Resizeable", w.resizeable},
+      {"LiveResize", w.liveResize},
+      {"MaximizeButton", w.maximizeButton},
+      {"MinimizeButton", w.minimizeButton},
+      {"BalloonHelp", ""},
+      {"MacProcID", 0},
+  };
+}
+
+std::string WindowRecord(const WindowLook& look) { return codec::EncodeRecord(WindowFields(look)); }
+
+std::string EditFieldRecord(const char* name, Rect r, const FieldLook& f, Locks locks) {
+  return Record(
+      {
+          {"TabIndex", f.tabIndex},
+          {"Mask", ""},
+          {"Format", ""},
+          {"DataField", ""},
+          {"DataSource", ""},
+          {"Text", ""},
+          {"Enabled", true},
+          {"BackColor", Color{255, 255, 255}},
+          {"TextColor", Color{0, 0, 0}},
+          {"Alignment", 0},
+          {"AcceptTabs", false},
+          {"LimitText", 0},
+          {"ReadOnly", true},
+          {"UseFocusRing", false},
+          {"Password", false},
+          {"Styled", f.styled},
+          {"ScrollBarVertical", true},
+          {"ScrollBar", true},
+          {"ScrollBarHorizontal", false},
+          {"MultiLine", true},
+          {"Border", f.border},
+          {"Underline", false},
+          {"Italic", false},
+          {"Bold", false},
+          {"TextSize", f.textSize},
+          {"TextFont", f.textFont},
+      },
+      ControlTail(name, r, locks));
+}
+
+std::string LabelRecord(const char* name, Rect r, int tabIndex, const LabelLook& look, bool visible,
+                        const char* initialParent) {
+  return Record(
+      {
+          {"TabIndex", tabIndex},
+          {"DataField", ""},
+          {"DataSource", ""},
+          {"Enabled", true},
+          {"MultiLine", look.multiLine},
+          {"TextColor", Color{0, 0, 0}},
+          {"TextAlign", look.align},
+          {"Text", look.text},
+          {"Underline", false},
+          {"Italic", false},
+          {"Bold", look.bold},
+          {"TextSize", look.size},
+          {"TextFont", look.font},
+      },
+      ControlTail(name, r, {}, visible, initialParent));
+}
+
 std::string AboutLabelRecord(const AboutLabel& l) {
   return codec::EncodeRecord({
       {"Name", l.name},

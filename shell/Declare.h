@@ -37,6 +37,45 @@ Fields ControlTail(const char* name, Rect r, Locks locks = {}, bool visible = tr
 // A record from a head of class-specific entries and a tail.
 std::string Record(const Fields& head, const Fields& tail);
 
+// What sets one window apart from another; the 22 entries of a window
+// record are made from it, in their fixed order.
+struct WindowLook {
+  int placement = 0;
+  int width = 0, height = 0;
+  int minWidth = 64, minHeight = 64, maxWidth = 32000, maxHeight = 32000;
+  int frame = 0;
+  bool hasBackColor = false;
+  Color backColor{255, 255, 255};
+  const char* title = "";
+  bool closeButton = true, resizeable = false, liveResize = false;
+  bool maximizeButton = false, minimizeButton = false;
+};
+Fields WindowFields(const WindowLook& look);
+std::string WindowRecord(const WindowLook& look);
+
+// The text fields of this program differ only in these.
+struct FieldLook {
+  int tabIndex = 0;
+  bool styled = false;
+  bool border = true;
+  int textSize = 10;
+  const char* textFont = "Geneva";
+};
+// A read-only, multi-line EditField with a vertical scroll bar only.
+std::string EditFieldRecord(const char* name, Rect r, const FieldLook& look, Locks locks = {});
+
+// The labels (StaticText) of every window but the About box.
+struct LabelLook {
+  const char* text = "";
+  const char* font = "Geneva";
+  int size = 10;
+  int align = 0;  // 0 left, 1 centred, 2 right
+  bool multiLine = false;
+  bool bold = false;
+};
+std::string LabelRecord(const char* name, Rect r, int tabIndex, const LabelLook& look, bool visible = true,
+                        const char* initialParent = "");
+
 // The About box's records have an entry order of their own:
 // the values that differ between its controls, made into the full records.
 struct AboutLabel {
