@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "framework/Testing.h"
+#include "shell/Media.h"
+#include "tests/support/Program.h"
+
+namespace korvane {
+namespace {
+
+class MediaTest : public test::ProgramTest {
+ protected:
+  void StartWith(const std::vector<codec::ResourceSpec>& set) {
+    Start(test::WriteResourceFile(dir, set));
+    fw::testing::SetTraceSink([this](const std::string& step) { opened += step == "open resource fork"; });
+  }
+  void TearDown() override {
+    fw::testing::SetTraceSink(nullptr);
+    ProgramTest::TearDown();
+  }
+  test::TempDir dir;
+  int opened = 0;
+};
+
+TEST_F(MediaTest, ALoadedSoundIsKeptAndTheFileIsAskedOnce) {
+  StartWith(test::FixtureResources());
+  auto first = rightsound();
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(rightsound(), first);
+  EXPECT_EQ(opened, 1);
+  EXPECT_NE(wrongsound(), first);
+  EXPECT_NE(RireradTitle(), nullptr);
+  EXPECT_EQ(opened, 3);
+}
+
+TEST_F(MediaTest, AMissingSoundIsAskedForAgainAtEveryCall) {
+  auto set = test::FixtureResources();
+  test::Remove(set, "WAVE", 168);
+  StartWith(set);
+  EXPECT_EQ(rightsound(), nullptr);
+  EXPECT_EQ(rightsound(), nullptr);
+  EXPECT_EQ(opened, 2);
+}
+
+TEST_F(MediaTest, WithoutAResourceFileTheAccessorsRaiseAndCacheNothing) {
+  Start("");
+  messages.clear();
+  EXPECT_THROW(rightsound(), fw::NilObjectException);
+  EXPECT_THROW(RireradTitle(), fw::NilObjectException);
+  EXPECT_TRUE(MediaCachesEmpty());
+}
+
+}  // namespace
+}  // namespace korvane
