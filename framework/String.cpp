@@ -27,6 +27,29 @@ String Slice(const String& s, std::size_t from, std::size_t to) {
   return s.IsRaw() ? String::Raw(std::move(part)) : String(std::move(part));
 }
 
+// from_chars reports a number too small for a double as out of range, just
+// like one too large. The power of ten of the first significant digit tells
+// them apart: from 10^0 up, the number is too large.
+bool TooLarge(std::string_view number) {
+  if (number.front() == '-') number.remove_prefix(1);
+  const std::size_t e = std::min(number.find_first_of("eE"), number.size());
+  const std::string_view mantissa = number.substr(0, e);
+  std::string_view exponentText = number.substr(std::min(e + 1, number.size()));
+  const bool negativeExponent = !exponentText.empty() && exponentText.front() == '-';
+  if (!exponentText.empty() && (exponentText.front() == '-' || exponentText.front() == '+'))
+    exponentText.remove_prefix(1);
+  std::int64_t exponent = 0;
+  for (char c : exponentText) exponent = std::min<std::int64_t>(exponent * 10 + (c - '0'), 1'000'000'000);
+  if (negativeExponent) exponent = -exponent;
+
+  const auto point = static_cast<std::int64_t>(std::min(mantissa.find('.'), mantissa.size()));
+  const std::size_t first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return false;
+  const auto at = static_cast<std::int64_t>(first);
+  const std::int64_t power = at < point ? point - at - 1 : point - at;
+  return power + exponent >= 0;
+}
+
 char FoldCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 }  // namespace
@@ -115,9 +138,11 @@ double Val(const String& s) {
   double value = 0.0;
   auto result = std::from_chars(b.data() + begin, b.data() + end, value);
   if (result.ec == std::errc::result_out_of_range) {
-    bool negative = b[begin] == '-';
-    return negative ? -std::numeric_limits<double>::infinity()
-                    : std::numeric_limits<double>::infinity();
+    const bool negative = b[begin] == '-';
+    const double magnitude = TooLarge(std::string_view(b).substr(begin, end - begin))
+                                 ? std::numeric_limits<double>::infinity()
+                                 : 0.0;
+    return negative ? -magnitude : magnitude;
   }
   return result.ec == std::errc() ? value : 0.0;
 }

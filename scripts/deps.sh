@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Korvane needs to build, run and test, where
-# they are missing. Sourced by scripts/run and scripts/test.
+# they are missing. Sourced by scripts/run, scripts/test, scripts/test-sanitized
+# and scripts/fuzz.
 set -euo pipefail
 
 korvane_packages=(
@@ -11,9 +12,13 @@ korvane_packages=(
   fonts-dejavu-core
 )
 
+# Only for the fuzzers: Clang and its runtime libraries, which hold libFuzzer.
+korvane_fuzz_packages=(clang libclang-rt-14-dev)
+
+# korvane_install_missing [more packages...]
 korvane_install_missing() {
   local missing=()
-  for p in "${korvane_packages[@]}"; do
+  for p in "${korvane_packages[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -24,10 +29,11 @@ korvane_install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+korvane_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# korvane_build [build directory [CMake options...]]; build/ by default.
 korvane_build() {
-  local root build
-  root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-  build="$root/build"
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  local build="${1:-$korvane_root/build}"
+  cmake -S "$korvane_root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${@:2}"
   cmake --build "$build" --parallel
 }

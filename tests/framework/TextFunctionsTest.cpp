@@ -56,7 +56,11 @@ INSTANTIATE_TEST_SUITE_P(TextFunctions, ValTest,
                                            ValCase{"+7", 7}, ValCase{"12abc", 12}, ValCase{"x", 0},
                                            ValCase{"", 0}, ValCase{".5", 0.5}, ValCase{"1e2", 100},
                                            ValCase{"1e", 1}, ValCase{"-", 0}, ValCase{"0x10", 0},
-                                           ValCase{"inf", 0}, ValCase{"nan", 0}));
+                                           ValCase{"inf", 0}, ValCase{"nan", 0},
+                                           // beyond a double's range at either end
+                                           ValCase{"1e400", HUGE_VAL}, ValCase{"-0.01e311", -HUGE_VAL},
+                                           ValCase{"1e-400", 0}, ValCase{"-123.4e-400", 0},
+                                           ValCase{"12e-99999999999999999999", 0}));
 
 TEST(TextFunctions, StrAndConversionToInt32) {
   EXPECT_EQ(Str(17).Bytes(), "17");

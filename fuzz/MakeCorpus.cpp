@@ -1,0 +1,147 @@
+// Writes the fuzzers' seed corpora: for each, a few small valid inputs and a
+// few near misses. Run as `fuzz_make_corpus fuzz/corpus` after changing it.
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/codec/BigEndian.h"
+#include "framework/codec/PropertyRecord.h"
+#include "framework/codec/ResourceWriter.h"
+#include "framework/codec/StyleScrap.h"
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+namespace {
+
+fs::path root;
+
+void Write(const std::string& harness, const std::string& name, const std::string& bytes) {
+  fs::create_directories(root / harness);
+  std::ofstream(root / harness / name, std::ios::binary) << bytes;
+}
+
+std::string Set(std::string bytes, std::size_t at, char value) {
+  bytes.at(at) = value;
+  return bytes;
+}
+
+std::string Cut(const std::string& bytes) { return bytes.substr(0, bytes.size() - 1); }
+
+// A quiz record as the packer stores it: a 16-bit length, then the text.
+std::string QuizRecord(const std::string& text) {
+  std::string out;
+  codec::PutU16(out, static_cast<std::uint16_t>(text.size()));
+  return out + text;
+}
+
+std::string Scrap(const std::vector<std::int32_t>& starts) {
+  std::vector<codec::StyleElement> elements;
+  for (std::int32_t start : starts)
+    elements.push_back({start, 16, 12, 3, static_cast<std::uint8_t>(start & 7), 12, 0, 0, 0x8000});
+  return codec::EncodeStyleScrap(elements);
+}
+
+// Style-spans input: the text's 16-bit length, the text, the style table.
+std::string Styled(const std::string& text, const std::string& styl) {
+  std::string out;
+  codec::PutU16(out, static_cast<std::uint16_t>(text.size()));
+  return out + text + styl;
+}
+
+// The same resources with the map moved in front of the data: a layout the
+// writer never makes but the reader accepts.
+std::string MapFirst(const std::string& file) {
+  const auto dataOffset = codec::GetU32(file, 0), mapOffset = codec::GetU32(file, 4);
+  const auto dataLength = codec::GetU32(file, 8), mapLength = codec::GetU32(file, 12);
+  std::string out;
+  for (std::uint32_t field : {16 + mapLength, 16u, dataLength, mapLength}) codec::PutU32(out, field);
+  return out + file.substr(mapOffset, mapLength) + file.substr(dataOffset, dataLength);
+}
+
+const std::string kRecordText =
+    "A senator says the plan is bad because its author failed a course.\x11"
+    "Ad hominem\x12Straw man\x12Red herring\x12No fallacy\x11"
+    "Right: the author is attacked.\x12No: nobody's view is changed.\x12"
+    "Close, but the topic stays.\x12There is one.\x11"
+    "Look at whom the reply is about.\x11";
+
+void ResourceMaps() {
+  const std::string example = codec::WriteResourceFile({{"TEXT", 128, "Hi", "Hi!"}});
+  const std::string topic = codec::WriteResourceFile(
+      {{"TEXT", 128, "Ad Hominem", "Attacking the person.\rNot the argument."},
+       {"TEXT", 129, "", "An empty name."},
+       {"styl", 128, std::nullopt, Scrap({0, 9})},
+       {"wstr", 128, std::nullopt, QuizRecord(kRecordText + "1")},
+       {"PNG ", 128, "title", "\x89PNG\r\n\x1a\n"}});
+  Write("resource_map", "example", example);  // the 316-byte worked example
+  Write("resource_map", "empty", codec::WriteResourceFile({}));
+  Write("resource_map", "topic", topic);
+  Write("resource_map", "map-first", MapFirst(topic));
+  Write("resource_map", "cut-short", Cut(example));
+  Write("resource_map", "compressed", Set(example, 0x131, 0x01));
+  // TEXT 129, the second reference after the four type entries, made 128.
+  const std::size_t secondId = codec::GetU32(topic, 4) + 28 + 2 + 8 * 4 + 12;
+  Write("resource_map", "same-id-twice", Set(topic, secondId + 1, '\x80'));
+}
+
+void StyleSpans() {
+  const std::string utf8 = "Na\xC3\xAFve caf\xC3\xA9 \xE2\x80\x94 ok\r2nd \xF0\x9F\x98\x80 para";
+  Write("style_spans", "one-run", Styled("Hi!", Scrap({0})));
+  Write("style_spans", "inside-characters", Styled(utf8, Scrap({0, 3, 9, 14, 24, 100})));
+  Write("style_spans", "late-first-start", Styled(utf8, Scrap({5, 5, 2, -1, 12})));
+  Write("style_spans", "stray-bytes", Styled("\x80\xC3(\xE2\x82 \xFF\xED\xA0\x80", Scrap({0, 1, 2, 4, 6})));
+  Write("style_spans", "negative-count", Styled("text", Set(Scrap({0}), 0, '\xFF')));
+  Write("style_spans", "count-beyond-bytes", Styled("text", Set(Scrap({0, 2}), 1, 5) + "part"));
+  Write("style_spans", "no-table", Styled(utf8, ""));
+  Write("style_spans", "empty-text", Styled("", Scrap({0})));
+}
+
+void PropertyRecords() {
+  const std::string window = codec::EncodeRecord(
+      {{"Title", "Hint"}, {"Width", 625}, {"Height", -1}, {"Visible", true},
+       {"BackColor", codec::Color{255, 255, 255}}, {"MenuBarVisible", false}});
+  Write("property_record", "window", window);
+  Write("property_record", "lower-case-names",
+        codec::EncodeRecord({{"name", "AnswerAButton"}, {"caption", "A. "}, {"left", 20},
+                             {"multiline", true}, {"TEXTCOLOR", codec::Color{0, 128, 0}}}));
+  Write("property_record", "empty", "");
+  Write("property_record", "boolean-two", Set(window, window.find("Visible ") + 8, 2));
+  Write("property_record", "cut-short", Cut(window));
+  Write("property_record", "negative-length", "Title \xFF\xFF\xFF\xFF");
+  Write("property_record", "unknown-name", "Colour \x01\x02\x03");
+  Write("property_record", "no-space", "Width\x00\x00\x02\x71"s);
+}
+
+void QuizRecords() {
+  const std::vector<std::pair<std::string, std::string>> answers = {
+      {"1", "1"}, {"4", "4"}, {"0", "0"}, {"5", "5"}, {"blank", " 3"}, {"negative", "-2"},
+      {"fraction", "2.9"}, {"exponent", "1e0"}, {"tiny", "1e-400"}, {"trailing-text", "+3x"}};
+  for (const auto& [name, answer] : answers)
+    Write("quiz_record", "answer-" + name, QuizRecord(kRecordText + answer));
+  Write("quiz_record", "extra-fields", QuizRecord(kRecordText + "2\x11" "more\x12" "items"));
+  Write("quiz_record", "five-choices", QuizRecord("S\x11" "a\x12" "b\x12" "c\x12" "d\x12" "e\x11" "f\x11" "h\x11" "3"));
+  Write("quiz_record", "three-fields", QuizRecord("Scenario\x11" "a\x12" "b\x11" "fa"));
+  Write("quiz_record", "utf8", QuizRecord("Caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x98\x80\x11\xC3\xA9\x12" "b\x11" "c\x11" "d\x11" "2"));
+  Write("quiz_record", "prefix-only", "\x00\x05"s);
+  Write("quiz_record", "one-byte", "\x01"s);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "usage: fuzz_make_corpus <corpus directory>\n";
+    return 2;
+  }
+  root = argv[1];
+  ResourceMaps();
+  StyleSpans();
+  PropertyRecords();
+  QuizRecords();
+  return 0;
+}

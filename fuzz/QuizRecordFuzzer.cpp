@@ -1,0 +1,92 @@
+// A quiz record split the way the quiz loader splits it, with the framework's
+// text functions on the raw resource data, under each of the 24 answer
+// arrangements. The pieces must be exactly those a plain byte split gives,
+// and the correct choice must land on the position that shows it.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "framework/String.h"
+#include "fuzz/Check.h"
+
+namespace {
+
+// Piece n (from 1) of `s` cut at `separator`; "" beyond the last.
+std::string_view Piece(std::string_view s, char separator, int n) {
+  for (; n > 1; --n) {
+    const std::size_t hit = s.find(separator);
+    if (hit == std::string_view::npos) return {};
+    s.remove_prefix(hit + 1);
+  }
+  return s.substr(0, s.find(separator));
+}
+
+// The loader's result for one piece: raw bytes equal to the plain split.
+void CheckPiece(const fw::String& piece, std::string_view expected) {
+  Check(piece.IsRaw() && piece.Bytes() == expected);
+}
+
+// Only blanks, an optional sign and up to nine digits: Val reads it exactly.
+bool IsPlainInteger(std::string_view s, int& value) {
+  s.remove_prefix(std::min(s.find_first_not_of(" \t"), s.size()));
+  const bool negative = !s.empty() && s.front() == '-';
+  if (!s.empty() && (s.front() == '-' || s.front() == '+')) s.remove_prefix(1);
+  if (s.empty() || s.size() > 9 || s.find_first_not_of("0123456789") != std::string_view::npos)
+    return false;
+  value = 0;
+  for (char c : s) value = value * 10 + (c - '0');
+  if (negative) value = -value;
+  return true;
+}
+
+// Only a positive exponent or a very long number can be out of a double's
+// range at the large end; anything else reads as a finite value.
+bool MayOverflow(std::string_view s) {
+  const std::size_t e = s.find_first_of("eE");
+  return s.size() > 300 || (e != std::string_view::npos && e + 1 < s.size() && s[e + 1] != '-');
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view resource(reinterpret_cast<const char*>(data), size);
+  fw::String s = fw::String::Raw(std::string(resource));
+  s = fw::Right(s, fw::Len(s) - 2);
+  const std::string_view body = resource.substr(std::min<std::size_t>(2, size));
+  CheckPiece(s, body);
+
+  const fw::String field = fw::Chr(17), item = fw::Chr(18);
+  CheckPiece(fw::NthField(s, field, 1), Piece(body, '\x11', 1));
+  CheckPiece(fw::NthField(s, field, 4), Piece(body, '\x11', 4));
+  const fw::String choices = fw::NthField(s, field, 2), feedback = fw::NthField(s, field, 3);
+  const fw::String correct = fw::NthField(s, field, 5);
+  CheckPiece(correct, Piece(body, '\x11', 5));
+  const double value = fw::Val(correct);
+  Check(std::isfinite(value) || MayOverflow(correct.Bytes()));
+  const std::int32_t r = fw::CvtReal64ToSInt32(value);
+  if (int plain = 0; IsPlainInteger(correct.Bytes(), plain)) Check(r == plain);
+
+  std::array<int, 4> mix = {1, 2, 3, 4};  // mixa to mixd
+  do {
+    for (std::size_t position = 0; position < 4; ++position) {
+      CheckPiece(fw::NthField(choices, item, mix[position]),
+                 Piece(Piece(body, '\x11', 2), '\x12', mix[position]));
+      CheckPiece(fw::NthField(feedback, item, mix[position]),
+                 Piece(Piece(body, '\x11', 3), '\x12', mix[position]));
+    }
+    std::int32_t answer = r;
+    if (r == mix[0]) answer = 1;
+    else if (r == mix[1]) answer = 2;
+    else if (r == mix[2]) answer = 3;
+    else if (r == mix[3]) answer = 4;
+    // A correct-choice number of 1 to 4 becomes the position showing that
+    // choice; any other is kept, and no position shows it.
+    if (r >= 1 && r <= 4) Check(mix[static_cast<std::size_t>(answer - 1)] == r);
+    else Check(answer == r);
+  } while (std::next_permutation(mix.begin(), mix.end()));
+  return 0;
+}
