@@ -45,6 +45,19 @@ struct TextStyle {
   QFont Font() const { return detail::FontFor(font, size, bold, italic, underline); }
 };
 
+// Sets palette colours, only where they differ: a palette change is costly
+// and most controls keep the style's black on white.
+void SetColors(QWidget* w, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colors) {
+  QPalette p = w->palette();
+  bool changed = false;
+  for (const auto& [role, color] : colors) {
+    if (p.color(role) == color) continue;
+    p.setColor(role, color);
+    changed = true;
+  }
+  if (changed) w->setPalette(p);
+}
+
 // --- Widgets --------------------------------------------------------------
 
 class RoundRectWidget : public QWidget {
@@ -108,10 +121,7 @@ struct EditView : RectControl::View {
     e->setHorizontalScrollBarPolicy(scrollHorizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     e->setLineWrapMode(multiLine && !scrollHorizontal ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
     e->setFont(style.Font());
-    QPalette p = e->palette();
-    p.setColor(QPalette::Base, ToQColor(back));
-    p.setColor(QPalette::Text, ToQColor(style.color));
-    e->setPalette(p);
+    SetColors(e, {{QPalette::Base, ToQColor(back)}, {QPalette::Text, ToQColor(style.color)}});
   }
 };
 
@@ -153,9 +163,7 @@ struct LabelView : RectControl::View {
     Qt::Alignment h = align == 1 ? Qt::AlignHCenter : align == 2 ? Qt::AlignRight : Qt::AlignLeft;
     l->setAlignment(h | Qt::AlignTop);
     l->setFont(style.Font());
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, ToQColor(style.color));
-    l->setPalette(p);
+    SetColors(l, {{QPalette::WindowText, ToQColor(style.color)}});
     // Measuring shapes the text, which costs more than building the label:
     // only measure when the text might not fit (no glyph is wider than 1.2
     // times the font's pixel size).
@@ -208,8 +216,17 @@ RectControl::~RectControl() = default;
 
 void RectControl::SetVisible(bool visible) {
   visible_ = visible;
+  ApplyVisibility();
+}
+
+void RectControl::ApplyVisibility() {
+  QWidget* w = view_->widget;
   // A control not yet on a window would show as a window of its own.
-  if (view_->widget && view_->widget->parent()) view_->widget->setVisible(visible);
+  if (!w || !w->parent()) return;
+  // A child never shown or hidden by hand appears with its window: showing
+  // it explicitly would only cost time.
+  if (visible_ && !w->testAttribute(Qt::WA_WState_ExplicitShowHide)) return;
+  w->setVisible(visible_);
 }
 
 void RectControl::SetEnabled(bool enabled) {
@@ -294,7 +311,7 @@ void RectControl::AttachTo(const std::shared_ptr<fw::Window>& window, const Stri
   if (QWidget* content = ContentWidgetOf(*window); content && view_->widget) {
     if (view_->widget->parentWidget() != content) view_->widget->setParent(content);
     ApplyGeometry();
-    view_->widget->setVisible(visible_);
+    ApplyVisibility();
   }
   Attached();
 }
@@ -329,6 +346,7 @@ String EditField::Text() const {
 void EditField::SetText(const String& text) {
   EditView& v = ViewOf<EditView>(*this);
   if (!v.Edit()) return;
+  if (text.IsEmpty() && v.Edit()->document()->isEmpty()) return;  // nothing to empty
   v.Edit()->setPlainText(detail::ToDisplayText(text));
 }
 
@@ -341,9 +359,9 @@ void EditField::SetSelStart(int position) {
   QTextEdit* e = ViewOf<EditView>(*this).Edit();
   if (!e) return;
   QTextCursor cursor = e->textCursor();
-  cursor.setPosition(Utf16PosOfChar(e->toPlainText(), std::max(0, position)));
+  // setTextCursor shows the insertion point itself.
+  cursor.setPosition(position <= 0 ? 0 : Utf16PosOfChar(e->toPlainText(), position));
   e->setTextCursor(cursor);
-  e->ensureCursorVisible();
 }
 
 bool EditField::ReadOnly() const { return ViewOf<EditView>(*this).readOnly; }

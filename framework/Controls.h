@@ -92,6 +92,7 @@ class RectControl : public Object {
   void RaiseEvent(std::string_view event);
   virtual bool HasEvent(std::string_view event) const;
   void ApplyGeometry();
+  void ApplyVisibility();
   // The width the widget takes on screen; a control may draw wider than its
   // declared rectangle (see StaticText).
   virtual int ShownWidth() const { return width_; }

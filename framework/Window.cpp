@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_map>
 
 #include "framework/Application.h"
 #include "framework/Controls.h"
@@ -246,9 +247,11 @@ void Window::Construct(std::string_view className) {
   try {
     detail::Trace("window create " + className_);
     detail::CallHandler([&] { Layout(); });
+    // The menu bar is built when the window first reaches the screen: many
+    // windows are made only to be closed again at once.
     if (auto bar = menuBar_ ? menuBar_ : (GetAppObject() ? GetAppObject()->MenuBar() : nullptr);
         bar && v.frameKind != 3 && v.menuBarVisible) {
-      v.menuBar = detail::BuildMenuBar(v.frame, bar);
+      v.pendingMenuBar = bar;
     }
     v.designWidth = v.contentWidth;
     v.designHeight = v.contentHeight;
@@ -432,15 +435,25 @@ std::shared_ptr<RectControl> RuntimeWindowControlByName(const std::shared_ptr<Wi
 }
 
 namespace {
-template <class Target>
-void ApplyRecord(Target& target, std::string_view record) {
+// Windows apply the same records every time they are made: keep each
+// record's decoded entries, keyed by its bytes.
+const std::vector<codec::PropertyEntry>& Decoded(std::string_view record) {
+  static std::unordered_map<std::string, std::vector<codec::PropertyEntry>> cache;
+  auto it = cache.find(std::string(record));
+  if (it != cache.end()) return it->second;
   std::vector<codec::PropertyEntry> entries;
   try {
     entries = codec::DecodeRecord(record);
   } catch (const codec::PropertyRecordError& e) {
     throw PropertyRecordException(e.what());
   }
-  for (const auto& entry : entries) target.SetProperty(entry.canonical, entry.value);
+  if (cache.size() > 512) cache.clear();  // records made at run time must not pile up
+  return cache.emplace(std::string(record), std::move(entries)).first->second;
+}
+
+template <class Target>
+void ApplyRecord(Target& target, std::string_view record) {
+  for (const auto& entry : Decoded(record)) target.SetProperty(entry.canonical, entry.value);
 }
 }  // namespace
 
@@ -504,6 +517,10 @@ void SyncPendingWindows() {
     Window::View& v = w->GetView();
     if (!v.frame) continue;
     if (w->Visible()) {
+      if (auto bar = std::exchange(v.pendingMenuBar, nullptr)) {
+        v.menuBar = detail::BuildMenuBar(v.frame, bar);
+        v.ApplySize();
+      }
       if (!v.flagsApplied) v.ApplyFlags();
       if (!v.frame->isVisible()) detail::Trace("window on screen " + w->ClassName());
       v.frame->show();

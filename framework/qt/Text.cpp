@@ -1,6 +1,10 @@
 #include <QFont>
 #include <QString>
 
+#include <map>
+#include <string>
+#include <tuple>
+
 #include "framework/qt/Internal.h"
 
 namespace fw::detail {
@@ -65,6 +69,10 @@ QString FamilyForFontNumber(int number) {
 }
 
 QFont FontFor(const String& name, int size, bool bold, bool italic, bool underline) {
+  // Every control asks for one of a handful of faces; make each once.
+  static std::map<std::tuple<std::string, int, bool, bool, bool>, QFont> made;
+  auto key = std::make_tuple(name.Bytes(), size, bold, italic, underline);
+  if (auto it = made.find(key); it != made.end()) return it->second;
   QFont font(FamilyForFontName(name));
   QString family = font.family();
   font.setStyleHint(family == kSerif ? QFont::Serif : family == kMono ? QFont::Monospace : QFont::SansSerif);
@@ -73,6 +81,7 @@ QFont FontFor(const String& name, int size, bool bold, bool italic, bool underli
   font.setBold(bold);
   font.setItalic(italic);
   font.setUnderline(underline);
+  if (made.size() < 256) made.emplace(key, font);
   return font;
 }
 

@@ -47,6 +47,7 @@ struct Window::View {
   QPointer<WindowFrame> frame;
   QPointer<ContentArea> content;
   QPointer<QMenuBar> menuBar;
+  std::shared_ptr<fw::MenuBar> pendingMenuBar;  // to be built when the window first shows
 
   int placement = 0;
   int frameKind = 0;
@@ -70,11 +71,7 @@ struct Window::View {
 // Every control's view holds its widget; the widget is parented to the
 // window's content area when the control is added.
 struct RectControl::View {
-  explicit View(QWidget* w) : widget(w) {
-    // Made on its window's content area (see Window::NewControl), it stays
-    // out of sight until it is added there.
-    if (w && w->parentWidget()) w->hide();
-  }
+  explicit View(QWidget* w) : widget(w) {}
   virtual ~View();
   QPointer<QWidget> widget;
 };
