@@ -158,7 +158,19 @@ struct LabelView : RectControl::View {
     // Labels store "&&" for one ampersand.
     QString shown = detail::ToDisplayText(text);
     shown.replace(QLatin1String("&&"), QLatin1String("&"));
-    l->setText(shown);
+    int pixels = style.size > 0 ? style.size : 12;
+    if (multiLine) {
+      // Lines of a label stand at the classic distance for its size (13
+      // pixels for 10), which the declared positions of other controls
+      // lying on those lines assume; blanks are kept as they are stored.
+      l->setTextFormat(Qt::RichText);
+      l->setText(QString("<p style=\"margin:0; white-space:pre-wrap; line-height:%1px\">%2</p>")
+                     .arg((pixels * 13 + 5) / 10)
+                     .arg(shown.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>"))));
+    } else {
+      l->setTextFormat(Qt::PlainText);
+      l->setText(shown);
+    }
     l->setWordWrap(multiLine);
     Qt::Alignment h = align == 1 ? Qt::AlignHCenter : align == 2 ? Qt::AlignRight : Qt::AlignLeft;
     l->setAlignment(h | Qt::AlignTop);
@@ -167,7 +179,6 @@ struct LabelView : RectControl::View {
     // Measuring shapes the text, which costs more than building the label:
     // only measure when the text might not fit (no glyph is wider than 1.2
     // times the font's pixel size).
-    int pixels = style.size > 0 ? style.size : 12;
     bool mightOverflow = !multiLine && align == 0 && shown.size() * pixels * 12 / 10 > declaredWidth;
     textWidth = mightOverflow ? l->fontMetrics().horizontalAdvance(shown) + 2 * l->margin() + 1 : 0;
   }

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTextLayout>
 #include <QTextEdit>
 
@@ -151,7 +152,12 @@ Box GeometryOf(const RectControl& control) {
 
 std::string ShownText(const RectControl& control) {
   QWidget* w = WidgetOf(control);
-  if (auto* l = qobject_cast<QLabel*>(w)) return l->text().toStdString();
+  if (auto* l = qobject_cast<QLabel*>(w)) {
+    if (l->textFormat() != Qt::RichText) return l->text().toStdString();
+    QTextDocument doc;
+    doc.setHtml(l->text());
+    return doc.toPlainText().replace(QChar::LineSeparator, QLatin1Char('\n')).toStdString();
+  }
   if (auto* b = qobject_cast<QPushButton*>(w)) return b->text().replace("&&", "&").toStdString();
   if (auto* e = qobject_cast<QTextEdit*>(w)) return e->toPlainText().toStdString();
   return {};
