@@ -44,16 +44,20 @@ void Main() {
   // then runs as after a normal quit. An exception from the report itself
   // leaves here.
   try {
-    fw::RuntimeInitExternalClasses();
-    fw::InitPluginEntrypoints();
-    InitFileTypes();
-    NewAppInstance();
-    ApplicationAddMenuHandlers();
-    MakeDefaultView();
+    StartUp();
     fw::RuntimeRun();
   } catch (...) {
     fw::UnhandledException(std::current_exception());
   }
+}
+
+void StartUp() {
+  fw::RuntimeInitExternalClasses();
+  fw::InitPluginEntrypoints();
+  InitFileTypes();
+  NewAppInstance();
+  ApplicationAddMenuHandlers();
+  MakeDefaultView();
 }
 
 void finalize() {

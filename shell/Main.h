@@ -11,6 +11,8 @@ void initialize();
 void Main();
 void finalize();
 
+// The start-up steps before the event loop, in their order.
+void StartUp();
 // Start-up steps.
 void InitFileTypes();
 void NewAppInstance();

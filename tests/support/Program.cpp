@@ -118,12 +118,7 @@ void StartProgram(const std::string& resourceFile, Recorder& recorder) {
   fw::testing::SetSoundObserver([&recorder](const fw::Sound&) { ++recorder.soundsPlayed; });
   fw::RuntimeInit();
   initialize();
-  fw::RuntimeInitExternalClasses();
-  fw::InitPluginEntrypoints();
-  InitFileTypes();
-  NewAppInstance();
-  ApplicationAddMenuHandlers();
-  MakeDefaultView();
+  StartUp();
   fw::testing::ProcessEvents();
 }
 
