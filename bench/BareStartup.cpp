@@ -9,9 +9,9 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include "framework/codec/FileBytes.h"
-#include "framework/codec/ResourceMap.h"
-#include "framework/codec/StyleScrap.h"
+#include "codec/FileBytes.h"
+#include "codec/ResourceMap.h"
+#include "codec/StyleScrap.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "framework/ResourceFork.h"
-#include "framework/codec/FileBytes.h"
+#include "codec/FileBytes.h"
 #include "tests/support/Program.h"
 
 namespace {

@@ -12,9 +12,9 @@
 #include <algorithm>
 
 #include "browser/Window1.h"
-#include "framework/codec/FileBytes.h"
-#include "framework/codec/ResourceMap.h"
-#include "framework/codec/StyleScrap.h"
+#include "codec/FileBytes.h"
+#include "codec/ResourceMap.h"
+#include "codec/StyleScrap.h"
 #include "framework/qt/Internal.h"
 #include "framework/qt/Views.h"
 #include "tests/support/Program.h"

@@ -6,7 +6,7 @@
 #include "quiz/HintWindow.h"
 #include "quiz/Module1.h"
 #include "shell/App.h"
-#include "shell/Declare.h"
+#include "declare/Declare.h"
 #include "shell/Menu.h"
 #include "shell/MenuNames.h"
 

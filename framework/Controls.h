@@ -10,7 +10,7 @@
 
 #include "framework/Object.h"
 #include "framework/String.h"
-#include "framework/codec/PropertyRecord.h"
+#include "codec/PropertyRecord.h"
 
 namespace fw {
 

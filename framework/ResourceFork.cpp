@@ -7,8 +7,8 @@
 
 #include "framework/Application.h"
 #include "framework/Media.h"
-#include "framework/codec/FileBytes.h"
-#include "framework/codec/ResourceMap.h"
+#include "codec/FileBytes.h"
+#include "codec/ResourceMap.h"
 #include "framework/qt/Internal.h"
 
 namespace fw {

@@ -3,7 +3,7 @@
 #include <QTextEdit>
 
 #include "framework/Controls.h"
-#include "framework/codec/StyleScrap.h"
+#include "codec/StyleScrap.h"
 #include "framework/qt/Internal.h"
 #include "framework/qt/Views.h"
 

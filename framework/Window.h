@@ -11,7 +11,7 @@
 #include "framework/Object.h"
 #include "framework/Runtime.h"
 #include "framework/String.h"
-#include "framework/codec/PropertyRecord.h"
+#include "codec/PropertyRecord.h"
 
 class QWidget;
 

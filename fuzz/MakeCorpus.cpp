@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "framework/codec/BigEndian.h"
-#include "framework/codec/PropertyRecord.h"
-#include "framework/codec/ResourceWriter.h"
-#include "framework/codec/StyleScrap.h"
+#include "codec/BigEndian.h"
+#include "codec/PropertyRecord.h"
+#include "codec/ResourceWriter.h"
+#include "codec/StyleScrap.h"
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;

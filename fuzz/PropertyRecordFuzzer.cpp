@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "framework/codec/PropertyRecord.h"
+#include "codec/PropertyRecord.h"
 #include "fuzz/Check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/codec/ResourceMap.h"
+#include "codec/ResourceMap.h"
 #include "fuzz/Check.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "framework/codec/StyleScrap.h"
-#include "framework/codec/Utf8.h"
+#include "codec/StyleScrap.h"
+#include "codec/Utf8.h"
 #include "fuzz/Check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

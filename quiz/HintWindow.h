@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "framework/Window.h"
-#include "shell/Declare.h"
+#include "declare/Declare.h"
 
 namespace korvane {
 

@@ -6,7 +6,7 @@
 
 #include "framework/Controls.h"
 #include "framework/Window.h"
-#include "shell/Declare.h"
+#include "declare/Declare.h"
 
 namespace korvane {
 

@@ -6,7 +6,7 @@
 #include "framework/Runtime.h"
 #include "shell/App.h"
 #include "shell/Contact.h"
-#include "shell/Declare.h"
+#include "declare/Declare.h"
 #include "shell/Media.h"
 
 namespace korvane {

@@ -2,7 +2,7 @@
 
 #include "framework/Controls.h"
 #include "framework/Delegate.h"
-#include "shell/Declare.h"
+#include "declare/Declare.h"
 #include "shell/MenuNames.h"
 
 namespace korvane {

@@ -3,7 +3,7 @@
 #include "browser/Window1.h"
 #include "framework/Testing.h"
 #include "framework/testing/Simulate.h"
-#include "shell/Declare.h"
+#include "declare/Declare.h"
 #include "tests/support/Program.h"
 
 namespace korvane {

@@ -2,7 +2,7 @@
 
 #include "browser/Window1.h"
 #include "framework/Testing.h"
-#include "framework/codec/StyleScrap.h"
+#include "codec/StyleScrap.h"
 #include "framework/testing/Simulate.h"
 #include "tests/support/Program.h"
 

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "framework/codec/PropertyRecord.h"
+#include "codec/PropertyRecord.h"
 
 using codec::Color;
 using codec::DecodeRecord;

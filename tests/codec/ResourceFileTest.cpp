@@ -3,9 +3,9 @@
 
 #include <initializer_list>
 
-#include "framework/codec/BigEndian.h"
-#include "framework/codec/ResourceMap.h"
-#include "framework/codec/ResourceWriter.h"
+#include "codec/BigEndian.h"
+#include "codec/ResourceMap.h"
+#include "codec/ResourceWriter.h"
 #include "tests/TestCase.h"
 
 namespace codec {

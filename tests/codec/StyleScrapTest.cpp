@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "framework/codec/StyleScrap.h"
+#include "codec/StyleScrap.h"
 #include "tests/TestCase.h"
 
 namespace codec {

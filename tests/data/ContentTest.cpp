@@ -5,11 +5,11 @@
 #include <array>
 #include <set>
 
-#include "framework/codec/BigEndian.h"
-#include "framework/codec/FileBytes.h"
-#include "framework/codec/ResourceMap.h"
-#include "framework/codec/StyleScrap.h"
-#include "framework/codec/Utf8.h"
+#include "codec/BigEndian.h"
+#include "codec/FileBytes.h"
+#include "codec/ResourceMap.h"
+#include "codec/StyleScrap.h"
+#include "codec/Utf8.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QTextEdit>
 
 #include "framework/Media.h"
-#include "framework/codec/StyleScrap.h"
+#include "codec/StyleScrap.h"
 #include "framework/qt/Views.h"
 #include "framework/testing/Simulate.h"
 #include "tests/framework/FrameworkFixture.h"

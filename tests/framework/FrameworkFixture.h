@@ -15,7 +15,7 @@
 #include "framework/Runtime.h"
 #include "framework/Testing.h"
 #include "framework/Window.h"
-#include "framework/codec/PropertyRecord.h"
+#include "codec/PropertyRecord.h"
 
 namespace fw::test {
 

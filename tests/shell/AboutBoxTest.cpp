@@ -9,7 +9,7 @@
 #include "browser/Window1.h"
 #include "framework/Runtime.h"
 #include "framework/Testing.h"
-#include "framework/codec/PropertyRecord.h"
+#include "codec/PropertyRecord.h"
 #include "framework/testing/Simulate.h"
 #include "shell/AboutBox.h"
 #include "shell/App.h"

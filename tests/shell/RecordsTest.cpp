@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "framework/codec/PropertyRecord.h"
+#include "codec/PropertyRecord.h"
 #include "quiz/HintWindow.h"
-#include "shell/Declare.h"
+#include "declare/Declare.h"
 
 namespace korvane {
 namespace {

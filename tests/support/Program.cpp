@@ -9,7 +9,7 @@
 
 #include "framework/Runtime.h"
 #include "framework/Testing.h"
-#include "framework/codec/StyleScrap.h"
+#include "codec/StyleScrap.h"
 #include "quiz/Module1.h"
 #include "shell/App.h"
 #include "shell/Main.h"

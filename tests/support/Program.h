@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/codec/ResourceWriter.h"
+#include "codec/ResourceWriter.h"
 
 namespace korvane::test {
 

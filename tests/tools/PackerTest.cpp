@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "framework/codec/FileBytes.h"
-#include "framework/codec/ResourceMap.h"
-#include "framework/codec/StyleScrap.h"
+#include "codec/FileBytes.h"
+#include "codec/ResourceMap.h"
+#include "codec/StyleScrap.h"
 #include "tests/tools/Fixtures.h"
 #include "tools/packer/PackError.h"
 #include "tools/packer/Packer.h"

@@ -4,8 +4,8 @@
 #include <fstream>
 #include <map>
 
-#include "framework/codec/FileBytes.h"
-#include "framework/codec/ResourceWriter.h"
+#include "codec/FileBytes.h"
+#include "codec/ResourceWriter.h"
 #include "tools/packer/Manifest.h"
 #include "tools/packer/PackError.h"
 #include "tools/packer/QuizConverter.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <toml++/toml.h>
 
-#include "framework/codec/BigEndian.h"
+#include "codec/BigEndian.h"
 #include "tools/packer/PackError.h"
 #include "tools/packer/TomlSupport.h"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "framework/codec/Utf8.h"
+#include "codec/Utf8.h"
 #include "tools/packer/PackError.h"
 
 namespace packer {

@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/codec/StyleScrap.h"
+#include "codec/StyleScrap.h"
 
 namespace packer {
 

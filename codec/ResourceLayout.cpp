@@ -1,6 +1,6 @@
-#include "framework/codec/ResourceLayout.h"
+#include "codec/ResourceLayout.h"
 
-#include "framework/codec/BigEndian.h"
+#include "codec/BigEndian.h"
 
 namespace codec::rsrc {
 namespace {

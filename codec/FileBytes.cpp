@@ -1,4 +1,4 @@
-#include "framework/codec/FileBytes.h"
+#include "codec/FileBytes.h"
 
 #include <fstream>
 

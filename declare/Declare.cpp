@@ -1,4 +1,4 @@
-#include "shell/Declare.h"
+#include "declare/Declare.h"
 
 namespace korvane::declare {
 

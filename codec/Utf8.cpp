@@ -1,4 +1,4 @@
-#include "framework/codec/Utf8.h"
+#include "codec/Utf8.h"
 
 namespace codec {
 namespace {

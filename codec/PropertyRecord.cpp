@@ -1,4 +1,4 @@
-#include "framework/codec/PropertyRecord.h"
+#include "codec/PropertyRecord.h"
 
 #include <algorithm>
 #include <array>

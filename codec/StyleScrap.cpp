@@ -1,10 +1,10 @@
-#include "framework/codec/StyleScrap.h"
+#include "codec/StyleScrap.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "framework/codec/BigEndian.h"
-#include "framework/codec/Utf8.h"
+#include "codec/BigEndian.h"
+#include "codec/Utf8.h"
 
 namespace codec {
 namespace {

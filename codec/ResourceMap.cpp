@@ -1,8 +1,8 @@
-#include "framework/codec/ResourceMap.h"
+#include "codec/ResourceMap.h"
 
 #include <algorithm>
 
-#include "framework/codec/ResourceLayout.h"
+#include "codec/ResourceLayout.h"
 
 namespace codec {
 namespace {

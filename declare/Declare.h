@@ -10,7 +10,7 @@
 
 #include "framework/Controls.h"
 #include "framework/Window.h"
-#include "framework/codec/PropertyRecord.h"
+#include "codec/PropertyRecord.h"
 
 namespace korvane::declare {
 

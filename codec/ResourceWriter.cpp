@@ -1,9 +1,9 @@
-#include "framework/codec/ResourceWriter.h"
+#include "codec/ResourceWriter.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "framework/codec/ResourceLayout.h"
+#include "codec/ResourceLayout.h"
 
 namespace codec {
 namespace {
