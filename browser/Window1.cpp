@@ -1,5 +1,6 @@
 #include "browser/Window1.h"
 
+#include "codec/ContentIds.h"
 #include "framework/Delegate.h"
 #include "framework/ResourceFork.h"
 #include "framework/Runtime.h"
@@ -89,7 +90,6 @@ void Window1::CreateControls0() {
 
 namespace {
 
-constexpr int kTopicCount = 43;
 constexpr const char* kDataMissing = "The \"DATA\" folder is missing. Must quit.";
 
 }  // namespace
@@ -98,7 +98,7 @@ void Window1::BrowserListBox_Open(const std::shared_ptr<fw::Listbox>&) {
   try {
     auto self = Self<Window1>();
     auto fork = fw::Need(App()).ResourceFork();
-    for (int k = 0; k < kTopicCount; ++k) {
+    for (int k = 0; k < codec::kTopicCount; ++k) {
       auto list = Find<fw::Listbox>(self, "BrowserListBox");
       fw::Need(list).AddRow(fw::Need(fork).ResourceName("TEXT", k));
       fw::RuntimeBackgroundTask();

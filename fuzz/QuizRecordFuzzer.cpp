@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "codec/ContentIds.h"
 #include "framework/String.h"
 #include "fuzz/Check.h"
 
@@ -59,12 +60,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view body = resource.substr(std::min<std::size_t>(2, size));
   CheckPiece(s, body);
 
-  const fw::String field = fw::Chr(17), item = fw::Chr(18);
-  CheckPiece(fw::NthField(s, field, 1), Piece(body, '\x11', 1));
-  CheckPiece(fw::NthField(s, field, 4), Piece(body, '\x11', 4));
+  const fw::String field = fw::Chr(codec::kQuizFieldSeparator), item = fw::Chr(codec::kQuizItemSeparator);
+  CheckPiece(fw::NthField(s, field, 1), Piece(body, codec::kQuizFieldSeparator, 1));
+  CheckPiece(fw::NthField(s, field, 4), Piece(body, codec::kQuizFieldSeparator, 4));
   const fw::String choices = fw::NthField(s, field, 2), feedback = fw::NthField(s, field, 3);
   const fw::String correct = fw::NthField(s, field, 5);
-  CheckPiece(correct, Piece(body, '\x11', 5));
+  CheckPiece(correct, Piece(body, codec::kQuizFieldSeparator, 5));
   const double value = fw::Val(correct);
   Check(std::isfinite(value) || MayOverflow(correct.Bytes()));
   const std::int32_t r = fw::CvtReal64ToSInt32(value);
@@ -74,9 +75,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   do {
     for (std::size_t position = 0; position < 4; ++position) {
       CheckPiece(fw::NthField(choices, item, mix[position]),
-                 Piece(Piece(body, '\x11', 2), '\x12', mix[position]));
+                 Piece(Piece(body, codec::kQuizFieldSeparator, 2), codec::kQuizItemSeparator, mix[position]));
       CheckPiece(fw::NthField(feedback, item, mix[position]),
-                 Piece(Piece(body, '\x11', 3), '\x12', mix[position]));
+                 Piece(Piece(body, codec::kQuizFieldSeparator, 3), codec::kQuizItemSeparator, mix[position]));
     }
     std::int32_t answer = r;
     if (r == mix[0]) answer = 1;

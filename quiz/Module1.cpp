@@ -5,6 +5,7 @@
 #include <string>
 
 #include "browser/Window1.h"
+#include "codec/ContentIds.h"
 #include "framework/ResourceFork.h"
 #include "framework/Runtime.h"
 #include "quiz/HintWindow.h"
@@ -63,7 +64,7 @@ std::int32_t PositionDraw() { return fw::CvtReal64ToSInt32(fw::Rnd() * 4 + 1); }
 // A record's text must hold all five fields, and its two lists four items
 // each; anything less would put empty choices on screen.
 void CheckComplete(const fw::String& record, std::int32_t id) {
-  const fw::String field = fw::Chr(17), item = fw::Chr(18);
+  const fw::String field = fw::Chr(codec::kQuizFieldSeparator), item = fw::Chr(codec::kQuizItemSeparator);
   if (fw::CountFields(record, field) < 5 || fw::CountFields(fw::NthField(record, field, 2), item) < 4 ||
       fw::CountFields(fw::NthField(record, field, 3), item) < 4)
     throw std::runtime_error("quiz record " + std::to_string(id) + " is incomplete");
@@ -133,10 +134,10 @@ void LoadQuiz(std::int32_t n) {
     }
 
     auto fork = fw::Need(App()).ResourceFork();
-    const fw::String field = fw::Chr(17), item = fw::Chr(18);
+    const fw::String field = fw::Chr(codec::kQuizFieldSeparator), item = fw::Chr(codec::kQuizItemSeparator);
     const std::array<std::int32_t, 4> mix = {mixa, mixb, mixc, mixd};
     for (i = 1; i <= kScenarios; ++i) {
-      std::int32_t id = (*QuizOrder)(i) + 10 * n + 118;
+      std::int32_t id = codec::QuizRecordId(n, (*QuizOrder)(i));
       fw::String s = fw::Need(fork).GetResource("wstr", id);
       s = fw::Right(s, fw::Len(s) - 2);  // the length prefix
       CheckComplete(s, id);

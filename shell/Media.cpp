@@ -1,15 +1,12 @@
 #include "shell/Media.h"
 
+#include "codec/ContentIds.h"
 #include "framework/ResourceFork.h"
 #include "framework/Runtime.h"
 #include "shell/App.h"
 
 namespace korvane {
 namespace {
-
-constexpr int kRightSound = 168;
-constexpr int kWrongSound = 169;
-constexpr int kTitlePicture = 169;
 
 std::shared_ptr<fw::Sound> rightCache;
 std::shared_ptr<fw::Sound> wrongCache;
@@ -28,15 +25,15 @@ std::shared_ptr<T> Cached(std::shared_ptr<T>& cache, Load load) {
 }  // namespace
 
 std::shared_ptr<fw::Sound> rightsound() {
-  return Cached(rightCache, [](fw::ResourceFork& fork) { return fork.GetSound(kRightSound); });
+  return Cached(rightCache, [](fw::ResourceFork& fork) { return fork.GetSound(codec::kRightSoundId); });
 }
 
 std::shared_ptr<fw::Sound> wrongsound() {
-  return Cached(wrongCache, [](fw::ResourceFork& fork) { return fork.GetSound(kWrongSound); });
+  return Cached(wrongCache, [](fw::ResourceFork& fork) { return fork.GetSound(codec::kWrongSoundId); });
 }
 
 std::shared_ptr<fw::Picture> RireradTitle() {
-  return Cached(titleCache, [](fw::ResourceFork& fork) { return fork.GetPicture(kTitlePicture); });
+  return Cached(titleCache, [](fw::ResourceFork& fork) { return fork.GetPicture(codec::kTitlePictureId); });
 }
 
 void ReleaseRightSound() { rightCache.reset(); }

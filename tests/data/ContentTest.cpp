@@ -6,6 +6,7 @@
 #include <set>
 
 #include "codec/BigEndian.h"
+#include "codec/ContentIds.h"
 #include "codec/FileBytes.h"
 #include "codec/ResourceMap.h"
 #include "codec/StyleScrap.h"
@@ -69,11 +70,11 @@ std::vector<Record> QuizRecords() {
   for (int i = 0; i < p.map->Count("wstr"); ++i) {
     const std::string data = p.Data(p.map->At("wstr", i));
     if (data.size() < 2 || codec::GetU16(data, 0) != data.size() - 2) return {};
-    const auto fields = Split(std::string_view(data).substr(2), '\x11');
+    const auto fields = Split(std::string_view(data).substr(2), codec::kQuizFieldSeparator);
     if (fields.size() != 5) return {};
     const int correct = fields[4].size() == 1 && fields[4][0] >= '1' && fields[4][0] <= '4' ? fields[4][0] - '0' : 0;
-    records.push_back({p.map->At("wstr", i)->id, fields[0], fields[3], Split(fields[1], '\x12'),
-                       Split(fields[2], '\x12'), correct});
+    records.push_back({p.map->At("wstr", i)->id, fields[0], fields[3], Split(fields[1], codec::kQuizItemSeparator),
+                       Split(fields[2], codec::kQuizItemSeparator), correct});
   }
   return records;
 }
@@ -87,11 +88,11 @@ class Content : public ::testing::Test {
 };
 
 TEST_F(Content, TopicsAreTheFortyThreeFallaciesInOrder) {
-  ASSERT_EQ(map().Count("TEXT"), 43);
-  ASSERT_EQ(map().Count("styl"), 43);
-  for (int k = 0; k < 43; ++k) {
-    EXPECT_EQ(map().At("TEXT", k)->id, 128 + k);
-    EXPECT_EQ(map().At("styl", k)->id, 128 + k);
+  ASSERT_EQ(map().Count("TEXT"), codec::kTopicCount);
+  ASSERT_EQ(map().Count("styl"), codec::kTopicCount);
+  for (int k = 0; k < codec::kTopicCount; ++k) {
+    EXPECT_EQ(map().At("TEXT", k)->id, codec::kFirstTopicId + k);
+    EXPECT_EQ(map().At("styl", k)->id, codec::kFirstTopicId + k);
     EXPECT_EQ(map().At("TEXT", k)->name, kTopicNames[k]);
   }
 }
@@ -149,11 +150,11 @@ TEST_F(Content, EveryScenarioHasItsOwnAnswerAndPositionsAreSpread) {
 }
 
 TEST_F(Content, SoundsAndTitlePicture) {
-  for (int id : {168, 169}) {
+  for (int id : {codec::kRightSoundId, codec::kWrongSoundId}) {
     const std::string wave = Resources().Data(map().ById("WAVE", id));
     EXPECT_TRUE(wave.size() >= 12 && wave.compare(0, 4, "RIFF") == 0 && wave.compare(8, 4, "WAVE") == 0) << id;
   }
-  const std::string png = Resources().Data(map().ById("PNG ", 169));
+  const std::string png = Resources().Data(map().ById("PNG ", codec::kTitlePictureId));
   ASSERT_GE(png.size(), 24u);
   EXPECT_EQ(png.substr(12, 4), "IHDR");
   EXPECT_EQ(codec::GetU32(png, 16), 409u);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "codec/ContentIds.h"
 #include "framework/Testing.h"
 #include "framework/testing/Simulate.h"
 #include "quiz/HintWindow.h"
@@ -27,7 +28,7 @@ TEST_P(QuizNumberTest, ARunReadsEachOfItsTenRecordsOnceInTheDrawnOrder) {
   EXPECT_EQ(OpenQuiz()->Title(), fw::String("Rirerad Quiz #" + std::to_string(n)));
   const int offsets[] = {3, 0, 9, 1, 2, 4, 5, 6, 7, 8};
   for (int k = 1; k <= 10; ++k)
-    EXPECT_EQ((*Scenario)(k), fw::String("Scenario " + std::to_string(118 + 10 * n + offsets[k - 1])));
+    EXPECT_EQ((*Scenario)(k), fw::String("Scenario " + std::to_string(codec::QuizRecordId(n, offsets[k - 1]))));
   EXPECT_EQ(Shown("ScenarioEditField"), "Scenario " + std::to_string(121 + 10 * n));
   EXPECT_EQ(Shown("ScenarioNumberLabel"), "Scenario 1 of 10");
 }

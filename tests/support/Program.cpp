@@ -7,6 +7,7 @@
 #include <fstream>
 #include <random>
 
+#include "codec/ContentIds.h"
 #include "framework/Runtime.h"
 #include "framework/Testing.h"
 #include "codec/StyleScrap.h"
@@ -30,7 +31,7 @@ TempDir::~TempDir() {
 std::string RealResourceFile() { return KORVANE_RESOURCE_FILE; }
 
 std::string QuizRecord::Bytes() const {
-  const std::string f(1, '\x11'), i(1, '\x12');
+  const std::string f(1, codec::kQuizFieldSeparator), i(1, codec::kQuizItemSeparator);
   std::string text = scenario + f + choices[0] + i + choices[1] + i + choices[2] + i + choices[3] + f +
                      feedback[0] + i + feedback[1] + i + feedback[2] + i + feedback[3] + f + hint + f +
                      correct;
@@ -65,18 +66,18 @@ std::string TinyPng(int width, int height) {
 
 std::vector<codec::ResourceSpec> FixtureResources() {
   std::vector<codec::ResourceSpec> set;
-  for (int k = 0; k < 43; ++k) {
+  for (int k = 0; k < codec::kTopicCount; ++k) {
     std::string name = "Topic " + std::to_string(k);
-    set.push_back({"TEXT", static_cast<std::int16_t>(128 + k), name, "Text of topic " + std::to_string(k)});
+    set.push_back({"TEXT", static_cast<std::int16_t>(codec::kFirstTopicId + k), name, "Text of topic " + std::to_string(k)});
   }
-  for (int k = 0; k < 43; ++k) {
+  for (int k = 0; k < codec::kTopicCount; ++k) {
     codec::StyleElement plain{.startChar = 0, .height = 16, .ascent = 12, .font = 3, .face = 0, .size = 12};
     codec::StyleElement bold = plain;
     bold.startChar = 5;
     bold.face = codec::kFaceBold;
-    set.push_back({"styl", static_cast<std::int16_t>(128 + k), std::nullopt, codec::EncodeStyleScrap({plain, bold})});
+    set.push_back({"styl", static_cast<std::int16_t>(codec::kFirstTopicId + k), std::nullopt, codec::EncodeStyleScrap({plain, bold})});
   }
-  for (int id = 128; id <= 157; ++id) {
+  for (int id = codec::QuizRecordId(1, 0); id <= codec::QuizRecordId(codec::kQuizCount, codec::kRecordsPerQuiz - 1); ++id) {
     std::string n = std::to_string(id);
     QuizRecord r{"Scenario " + n,
                  {"W" + n, "X" + n, "Y" + n, "Z" + n},

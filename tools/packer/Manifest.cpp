@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "codec/ContentIds.h"
 #include "tools/packer/PackError.h"
 #include "tools/packer/TomlSupport.h"
 
@@ -46,8 +47,8 @@ std::vector<MediaFile> MediaTable(const toml::table& manifest, std::string_view 
 std::vector<std::string> Quizzes(const toml::table& manifest, const std::string& file) {
   const toml::node& node = Require(manifest, "quizzes", file);
   const auto* list = node.as_array();
-  if (list == nullptr || list->size() != kQuizCount)
-    throw PackError(file, LineOf(node), "\"quizzes\" must list exactly 3 quiz files");
+  if (list == nullptr || list->size() != codec::kQuizCount)
+    throw PackError(file, LineOf(node), "\"quizzes\" must list exactly " + std::to_string(codec::kQuizCount) + " quiz files");
   std::vector<std::string> quizzes;
   for (const toml::node& quiz : *list) quizzes.push_back(PathAt(quiz, "a quiz file", file));
   return quizzes;

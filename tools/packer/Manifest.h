@@ -17,8 +17,6 @@
 
 namespace packer {
 
-inline constexpr int kQuizCount = 3;
-
 struct MediaFile {
   std::int16_t id = 0;
   std::string path;

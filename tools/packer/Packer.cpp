@@ -4,6 +4,7 @@
 #include <fstream>
 #include <map>
 
+#include "codec/ContentIds.h"
 #include "codec/FileBytes.h"
 #include "codec/ResourceWriter.h"
 #include "tools/packer/Manifest.h"
@@ -30,9 +31,9 @@ std::vector<fs::path> TopicFiles(const fs::path& folder) {
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
     if (it->path().extension() == ".md" && it->is_regular_file(error)) files.push_back(it->path());
   if (error) throw PackError(folder.string(), 0, "cannot list the folder: " + error.message());
-  if (files.size() != kTopicCount)
+  if (files.size() != codec::kTopicCount)
     throw PackError(folder.string(), 0, "holds " + std::to_string(files.size()) +
-                                             " topics (*.md); Korvane needs exactly 43");
+                                             " topics (*.md); Korvane needs exactly " + std::to_string(codec::kTopicCount));
   std::sort(files.begin(), files.end(),
             [](const fs::path& a, const fs::path& b) { return a.filename() < b.filename(); });
   return files;
@@ -40,7 +41,7 @@ std::vector<fs::path> TopicFiles(const fs::path& folder) {
 
 void AddTopics(std::vector<codec::ResourceSpec>& out, const fs::path& folder) {
   std::map<std::string, fs::path> names;
-  std::int16_t id = kFirstTopicId;
+  std::int16_t id = codec::kFirstTopicId;
   for (const fs::path& file : TopicFiles(folder)) {
     Topic topic = ConvertTopic(ReadSource(file), file.string());
     if (const auto [other, fresh] = names.emplace(topic.name, file); !fresh)
@@ -58,7 +59,7 @@ void AddQuizzes(std::vector<codec::ResourceSpec>& out, const fs::path& dataDir,
     const fs::path file = dataDir / quizzes[quiz - 1];
     const auto records = ConvertQuiz(ReadSource(file), file.string());
     for (int k = 0; k < static_cast<int>(records.size()); ++k)
-      out.push_back({"wstr", static_cast<std::int16_t>(QuizRecordId(quiz, k)), std::nullopt, records[k]});
+      out.push_back({"wstr", static_cast<std::int16_t>(codec::QuizRecordId(quiz, k)), std::nullopt, records[k]});
   }
 }
 
@@ -74,8 +75,6 @@ void AddMedia(std::vector<codec::ResourceSpec>& out, const char* type, const fs:
 }
 
 }  // namespace
-
-int QuizRecordId(int quiz, int record) { return 118 + 10 * quiz + record; }
 
 void CheckWave(std::string_view bytes, const std::string& file) {
   if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE")

@@ -13,11 +13,7 @@
 
 namespace packer {
 
-inline constexpr int kTopicCount = 43;
-inline constexpr int kFirstTopicId = 128;
 inline constexpr const char* kManifestName = "resources.toml";
-
-int QuizRecordId(int quiz, int record);
 
 // The resource file's bytes from `dataDir`, which holds the manifest. Reads
 // only; throws PackError for the first source it refuses: a missing file or

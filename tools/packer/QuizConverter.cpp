@@ -4,14 +4,13 @@
 #include <toml++/toml.h>
 
 #include "codec/BigEndian.h"
+#include "codec/ContentIds.h"
 #include "tools/packer/PackError.h"
 #include "tools/packer/TomlSupport.h"
 
 namespace packer {
 namespace {
 
-constexpr char kFieldSeparator = '\x11';
-constexpr char kItemSeparator = '\x12';
 constexpr std::size_t kMaxRecordText = 0xFFFF;
 constexpr std::size_t kItems = 4;
 
@@ -20,7 +19,7 @@ std::string CheckedText(const toml::node& node, std::string_view key, const std:
   if (value == nullptr) throw PackError(file, LineOf(node), "\"" + std::string(key) + "\" must be a string");
   const std::string& text = value->get();
   if (text.empty()) throw PackError(file, LineOf(node), "\"" + std::string(key) + "\" is empty");
-  if (text.find_first_of("\x11\x12") != std::string::npos)
+  if (text.find_first_of(std::string{codec::kQuizFieldSeparator, codec::kQuizItemSeparator}) != std::string::npos)
     throw PackError(file, LineOf(node),
                     "\"" + std::string(key) + "\" holds byte 17 or 18, which separate a record's fields");
   return text;
@@ -38,7 +37,7 @@ std::string FourItems(const toml::table& scenario, std::string_view key, const s
     throw PackError(file, LineOf(node), "\"" + std::string(key) + "\" must be a list of exactly 4 texts");
   std::string joined;
   for (std::size_t i = 0; i < kItems; ++i) {
-    if (i > 0) joined.push_back(kItemSeparator);
+    if (i > 0) joined.push_back(codec::kQuizItemSeparator);
     joined += CheckedText(*items->get(i), key, file);
   }
   return joined;
@@ -59,7 +58,7 @@ std::string RecordData(const toml::table& scenario, const std::string& file) {
                                              Correct(scenario, file)};
   std::string record;
   for (const std::string& field : fields) {
-    if (!record.empty()) record.push_back(kFieldSeparator);
+    if (!record.empty()) record.push_back(codec::kQuizFieldSeparator);
     record += field;
   }
   if (record.size() > kMaxRecordText)
