@@ -1,9 +1,31 @@
 #include "framework/Application.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include "framework/ResourceFork.h"
 #include "framework/Runtime.h"
 #include "framework/qt/Internal.h"
 
 namespace fw {
+namespace {
+
+constexpr const char* kResourceFileName = "Korvane.rsrc";
+
+// Next to the executable in the build tree; in share/korvane/ of the install tree.
+std::string ApplicationResourcePath() {
+  std::string overridden = detail::ResourceFilePathOverride();
+  if (!overridden.empty()) return overridden;
+  QDir dir(QCoreApplication::applicationDirPath());
+  for (const QString& candidate :
+       {dir.filePath(kResourceFileName), dir.filePath(QString("../share/korvane/") + kResourceFileName)}) {
+    if (QFileInfo::exists(candidate)) return candidate.toStdString();
+  }
+  return dir.filePath(kResourceFileName).toStdString();
+}
+
+}  // namespace
 
 Application::Application() = default;
 Application::~Application() = default;
@@ -22,6 +44,11 @@ MenuHandler Application::HandlerFor(const String& itemName) const {
   for (const auto& [name, handler] : handlers_)
     if (detail::EqualNoCase(name, itemName)) return handler;
   return nullptr;
+}
+
+std::shared_ptr<fw::ResourceFork> Application::ResourceFork() const {
+  detail::Trace("open resource fork");
+  return ResourceFork::Open(ApplicationResourcePath());
 }
 
 String Application::ShortVersion() const { return fw::ShortVersion(); }

@@ -17,7 +17,6 @@
 #include <unordered_map>
 
 #include "framework/Application.h"
-#include "framework/Array.h"
 #include "framework/Controls.h"
 #include "framework/FileType.h"
 #include "framework/Menu.h"
@@ -137,9 +136,6 @@ std::shared_ptr<Object> NewObjectOf(const std::type_info& type) {
 }
 
 }  // namespace detail
-
-ArrayBase::ArrayBase() { detail::Trace("create array"); }
-ArrayBase::~ArrayBase() { detail::Trace("release array"); }
 
 void RuntimeInit() {
   detail::Trace("RuntimeInit");

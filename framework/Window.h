@@ -9,8 +9,10 @@
 
 #include "framework/Menu.h"
 #include "framework/Object.h"
+#include "framework/PropertyRecords.h"
 #include "framework/Runtime.h"
 #include "framework/String.h"
+#include "framework/WindowLists.h"
 #include "codec/PropertyRecord.h"
 
 class QWidget;
@@ -120,10 +122,6 @@ class Window : public Object {
   std::unique_ptr<View> view_;
 };
 
-// The open window registered under a class name ("Window1.Window1"), hidden
-// or not, or nil.
-std::shared_ptr<Window> GetImplicitWindow(std::string_view className);
-
 // The implicit instance of window class W: the open one, or a new one built
 // from its records. W names its class in W::kClassName.
 template <class W>
@@ -140,18 +138,5 @@ std::shared_ptr<W> ImplicitWindow() {
 // The control added to the window under that name, or nil.
 std::shared_ptr<RectControl> RuntimeWindowControlByName(const std::shared_ptr<Window>& window,
                                                         const String& name);
-
-// Applies a property record's entries, in order, to a window or control.
-// Raises PropertyRecordException for a truncated record or an unknown name.
-void SetProperties(Window& window, std::string_view record);
-void SetProperties(RectControl& control, std::string_view record);
-
-// The window in front (floating windows aside), or nil.
-std::shared_ptr<Window> FrontWindow();
-
-// The framework's window lists, released at shutdown in this order.
-void ReleaseImplicitWindowList();
-void ReleaseDirtyWindowList();
-void ReleaseWindowList();
 
 }  // namespace fw

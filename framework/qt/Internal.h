@@ -4,6 +4,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,9 +64,22 @@ QMenuBar* BuildMenuBar(QWidget* frame, const std::shared_ptr<MenuBar>& bar);
 
 // Windows
 void InstallEventFilter();
-void BringToFront(const std::shared_ptr<Window>& w);
+// The window lists (WindowLists.cpp).
 void CreateWindowLists();
+void RegisterWindow(const std::shared_ptr<Window>& w);
+void ForgetImplicitWindow(const Window* w);
+void ForgetWindow(const Window* w);
+void BringToFront(const std::shared_ptr<Window>& w);
+void RemoveFromFront(const Window* w);
+// Adds a window to those waiting to reach or leave the screen; true when a
+// sync must be posted (none is yet).
+bool MarkPending(const std::shared_ptr<Window>& w);
+// The windows waiting, taken off the list; nothing once the lists are released.
+std::optional<std::vector<std::shared_ptr<Window>>> TakePending();
+std::vector<std::shared_ptr<Window>> OpenWindows();
 void ForgetWindows();
+// Brings the window to or off the screen at the next turn of the event loop.
+void ScheduleSync(const std::shared_ptr<Window>& w);
 // Maps the windows waiting for the screen now, rather than at the next turn
 // of the event loop.
 void SyncPendingWindows();

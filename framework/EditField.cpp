@@ -1,0 +1,145 @@
+#include "framework/EditField.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include "framework/Properties.h"
+#include "codec/StyleScrap.h"
+#include "framework/qt/ControlView.h"
+#include "framework/qt/Internal.h"
+#include "framework/qt/TextStyle.h"
+
+namespace fw {
+namespace {
+
+struct EditView : RectControl::View {
+  EditView() : View(new QTextEdit(detail::NurseryParent())) {}
+  QTextEdit* Edit() const { return static_cast<QTextEdit*>(widget.data()); }
+  TextStyle style;
+  bool readOnly = false, styled = false, multiLine = true, border = true;
+  bool scrollVertical = true, scrollHorizontal = false;
+  Color back{255, 255, 255};
+
+  void Configure() {
+    QTextEdit* e = Edit();
+    if (!e) return;
+    e->setReadOnly(readOnly);
+    if (readOnly) e->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    e->setAcceptRichText(false);
+    e->setFrameShape(border ? QFrame::StyledPanel : QFrame::NoFrame);
+    e->setVerticalScrollBarPolicy(multiLine && scrollVertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    e->setHorizontalScrollBarPolicy(scrollHorizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    e->setLineWrapMode(multiLine && !scrollHorizontal ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    e->setFont(style.Font());
+    SetColors(e, {{QPalette::Base, ToQColor(back)}, {QPalette::Text, ToQColor(style.color)}});
+  }
+};
+
+// UTF-16 positions of Qt against character (code point) positions.
+int CharsBefore(const QString& text, int utf16Pos) {
+  int chars = 0;
+  for (int i = 0; i < utf16Pos && i < text.size(); ++i)
+    if (!text[i].isLowSurrogate()) ++chars;
+  return chars;
+}
+
+int Utf16PosOfChar(const QString& text, int chars) {
+  int i = 0;
+  for (int n = 0; i < text.size() && n < chars; ++i)
+    if (!text[i].isLowSurrogate()) ++n;
+  while (i < text.size() && text[i].isLowSurrogate()) ++i;
+  return i;
+}
+
+QTextCharFormat FormatOf(const codec::StyleElement& style, const QFont& fieldFont) {
+  QTextCharFormat format;
+  QFont font(detail::FamilyForFontNumber(style.font));
+  font.setPixelSize(style.size > 0 ? style.size : fieldFont.pixelSize());
+  font.setBold(style.face & codec::kFaceBold);
+  font.setItalic(style.face & codec::kFaceItalic);
+  font.setUnderline(style.face & codec::kFaceUnderline);
+  format.setFont(font);
+  format.setForeground(QColor(style.red >> 8, style.green >> 8, style.blue >> 8));
+  return format;
+}
+
+}  // namespace
+
+// The widget takes its configuration from the record (or, without one,
+// when its window is complete): configuring it twice costs more than making it.
+EditField::EditField() : RectControl(std::make_unique<EditView>()) {}
+
+String EditField::Text() const {
+  QTextEdit* e = ViewOf<EditView>(*this).Edit();
+  return e ? detail::FromDisplayText(e->toPlainText()) : String();
+}
+
+void EditField::SetText(const String& text) {
+  EditView& v = ViewOf<EditView>(*this);
+  if (!v.Edit()) return;
+  if (text.IsEmpty() && v.Edit()->document()->isEmpty()) return;  // nothing to empty
+  v.Edit()->setPlainText(detail::ToDisplayText(text));
+}
+
+void EditField::SetTextAndStyle(const String& text, const String& styleTable) {
+  QTextEdit* edit = ViewOf<EditView>(*this).Edit();
+  if (!edit) return;
+  const std::string& bytes = text.Bytes();
+  QTextDocument* doc = edit->document();
+  doc->setUndoRedoEnabled(false);
+  doc->clear();
+  QTextCursor cursor(doc);
+  cursor.beginEditBlock();
+  QTextCharFormat plain;
+  plain.setFont(edit->font());
+  plain.setForeground(edit->palette().color(QPalette::Text));
+  for (const codec::StyledSpan& span : codec::StyleSpansForText(bytes, styleTable.Bytes())) {
+    // Spans end on character boundaries, so each piece decodes on its own.
+    QString piece = QString::fromUtf8(bytes.data() + span.begin, static_cast<qsizetype>(span.end - span.begin));
+    piece.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    cursor.insertText(piece, span.hasStyle ? FormatOf(span.style, edit->font()) : plain);
+  }
+  cursor.endEditBlock();
+}
+
+int EditField::SelStart() const {
+  QTextEdit* e = ViewOf<EditView>(*this).Edit();
+  return e ? CharsBefore(e->toPlainText(), e->textCursor().selectionStart()) : 0;
+}
+
+void EditField::SetSelStart(int position) {
+  QTextEdit* e = ViewOf<EditView>(*this).Edit();
+  if (!e) return;
+  QTextCursor cursor = e->textCursor();
+  // setTextCursor shows the insertion point itself.
+  cursor.setPosition(position <= 0 ? 0 : Utf16PosOfChar(e->toPlainText(), position));
+  e->setTextCursor(cursor);
+}
+
+bool EditField::ReadOnly() const { return ViewOf<EditView>(*this).readOnly; }
+bool EditField::Styled() const { return ViewOf<EditView>(*this).styled; }
+
+void EditField::SetProperty(std::string_view name, const codec::PropertyValue& value) {
+  using namespace property;
+  EditView& v = ViewOf<EditView>(*this);
+  if (v.style.Take(name, value)) {}
+  else if (name == "Text") SetText(Str(value));
+  else if (name == "ReadOnly") v.readOnly = Bool(value);
+  else if (name == "Styled") v.styled = Bool(value);
+  else if (name == "MultiLine") v.multiLine = Bool(value);
+  else if (name == "Border") v.border = Bool(value);
+  else if (name == "ScrollBarVertical") v.scrollVertical = Bool(value);
+  else if (name == "ScrollBarHorizontal") v.scrollHorizontal = Bool(value);
+  else if (name == "BackColor") v.back = Colour(value);
+  else if (name == "AcceptTabs" && v.Edit()) v.Edit()->setTabChangesFocus(!Bool(value));
+  else return RectControl::SetProperty(name, value);
+  if (!InRecord()) v.Configure();
+}
+
+void EditField::Refresh() {
+  ViewOf<EditView>(*this).Configure();
+  RectControl::Refresh();
+}
+
+}  // namespace fw

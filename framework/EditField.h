@@ -1,0 +1,30 @@
+// A text field: plain or styled, editable or read-only.
+#pragma once
+
+#include <string_view>
+
+#include "framework/RectControl.h"
+
+namespace fw {
+
+class EditField : public RectControl {
+ public:
+  EditField();
+  // The whole text; paragraphs end with CR (13).
+  String Text() const;
+  void SetText(const String& text);
+  // Replaces the content with `text` styled by a TextEdit style table
+  // (`styl`). A table that is short or malformed is applied as far as it is
+  // sound; the text always arrives whole.
+  void SetTextAndStyle(const String& text, const String& styleTable);
+  int SelStart() const;
+  void SetSelStart(int position);
+  bool ReadOnly() const;
+  bool Styled() const;
+  void SetProperty(std::string_view name, const codec::PropertyValue& value) override;
+
+ protected:
+  void Refresh() override;
+};
+
+}  // namespace fw
