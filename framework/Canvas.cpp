@@ -44,12 +44,16 @@ bool Canvas::HasEvent(std::string_view event) const {
   return event == "mousedown" || RectControl::HasEvent(event);
 }
 
-void Canvas::SetProperty(std::string_view name, const codec::PropertyValue& value) {
-  CanvasWidget* surface = ViewOf<CanvasView>(*this).Surface();
-  if (name == "AcceptFocus") surface->setFocusPolicy(property::Bool(value) ? Qt::StrongFocus : Qt::NoFocus);
-  // UseFocusRing, AcceptTabs and EraseBackground change nothing on a canvas
-  // that draws only its backdrop.
-  RectControl::SetProperty(name, value);
+// UseFocusRing, AcceptTabs and EraseBackground change nothing on a canvas
+// that draws only its backdrop.
+const property::Setter<Canvas> Canvas::kProperties[] = {
+    {"AcceptFocus", [](Canvas& c, const auto& v) {
+       ViewOf<CanvasView>(c).Surface()->setFocusPolicy(property::Bool(v) ? Qt::StrongFocus : Qt::NoFocus);
+     }},
+};
+
+bool Canvas::SetOwnProperty(std::string_view name, const codec::PropertyValue& value) {
+  return property::Set(kProperties, *this, name, value) || RectControl::SetOwnProperty(name, value);
 }
 
 }  // namespace fw

@@ -15,16 +15,18 @@ class Canvas : public RectControl {
   Canvas();
   std::shared_ptr<Picture> Backdrop() const { return backdrop_; }
   void SetBackdrop(const std::shared_ptr<Picture>& picture);
-  void SetProperty(std::string_view name, const codec::PropertyValue& value) override;
 
   // Framework use: a mouse press at (x, y) in the control.
   bool MousePressed(int x, int y);
 
  protected:
+  bool SetOwnProperty(std::string_view name, const codec::PropertyValue& value) override;
   bool HasEvent(std::string_view event) const override;
   void Attached() override;
 
  private:
+  static const property::Setter<Canvas> kProperties[];
+
   std::shared_ptr<Picture> backdrop_;
 };
 

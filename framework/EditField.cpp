@@ -120,21 +120,24 @@ void EditField::SetSelStart(int position) {
 bool EditField::ReadOnly() const { return ViewOf<EditView>(*this).readOnly; }
 bool EditField::Styled() const { return ViewOf<EditView>(*this).styled; }
 
-void EditField::SetProperty(std::string_view name, const codec::PropertyValue& value) {
-  using namespace property;
-  EditView& v = ViewOf<EditView>(*this);
-  if (v.style.Take(name, value)) {}
-  else if (name == "Text") SetText(Str(value));
-  else if (name == "ReadOnly") v.readOnly = Bool(value);
-  else if (name == "Styled") v.styled = Bool(value);
-  else if (name == "MultiLine") v.multiLine = Bool(value);
-  else if (name == "Border") v.border = Bool(value);
-  else if (name == "ScrollBarVertical") v.scrollVertical = Bool(value);
-  else if (name == "ScrollBarHorizontal") v.scrollHorizontal = Bool(value);
-  else if (name == "BackColor") v.back = Colour(value);
-  else if (name == "AcceptTabs" && v.Edit()) v.Edit()->setTabChangesFocus(!Bool(value));
-  else return RectControl::SetProperty(name, value);
-  if (!InRecord()) v.Configure();
+const property::Setter<EditField> EditField::kProperties[] = {
+    {"Text", [](EditField& f, const auto& v) { f.SetText(property::Str(v)); }},
+    {"ReadOnly", [](EditField& f, const auto& v) { ViewOf<EditView>(f).readOnly = property::Bool(v); }},
+    {"Styled", [](EditField& f, const auto& v) { ViewOf<EditView>(f).styled = property::Bool(v); }},
+    {"MultiLine", [](EditField& f, const auto& v) { ViewOf<EditView>(f).multiLine = property::Bool(v); }},
+    {"Border", [](EditField& f, const auto& v) { ViewOf<EditView>(f).border = property::Bool(v); }},
+    {"ScrollBarVertical", [](EditField& f, const auto& v) { ViewOf<EditView>(f).scrollVertical = property::Bool(v); }},
+    {"ScrollBarHorizontal",
+     [](EditField& f, const auto& v) { ViewOf<EditView>(f).scrollHorizontal = property::Bool(v); }},
+    {"BackColor", [](EditField& f, const auto& v) { ViewOf<EditView>(f).back = property::Colour(v); }},
+    {"AcceptTabs", [](EditField& f, const auto& v) {
+       if (QTextEdit* e = ViewOf<EditView>(f).Edit()) e->setTabChangesFocus(!property::Bool(v));
+     }},
+};
+
+bool EditField::SetOwnProperty(std::string_view name, const codec::PropertyValue& value) {
+  return ViewOf<EditView>(*this).style.Take(name, value) || property::Set(kProperties, *this, name, value) ||
+         RectControl::SetOwnProperty(name, value);
 }
 
 void EditField::Refresh() {

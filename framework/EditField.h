@@ -21,10 +21,13 @@ class EditField : public RectControl {
   void SetSelStart(int position);
   bool ReadOnly() const;
   bool Styled() const;
-  void SetProperty(std::string_view name, const codec::PropertyValue& value) override;
 
  protected:
+  bool SetOwnProperty(std::string_view name, const codec::PropertyValue& value) override;
   void Refresh() override;
+
+ private:
+  static const property::Setter<EditField> kProperties[];
 };
 
 }  // namespace fw

@@ -85,24 +85,25 @@ bool Listbox::HasEvent(std::string_view event) const {
   return event == "change" || RectControl::HasEvent(event);
 }
 
-void Listbox::SetProperty(std::string_view name, const codec::PropertyValue& value) {
-  using namespace property;
-  ListView& v = ViewOf<ListView>(*this);
-  QListWidget* list = v.List();
-  if (v.style.Take(name, value)) {
-    if (list && !InRecord()) list->setFont(v.style.Font());
-  } else if (name == "ScrollBarVertical") {
-    if (list) list->setVerticalScrollBarPolicy(Bool(value) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-  } else if (name == "ScrollBarHorizontal") {
-    if (list) list->setHorizontalScrollBarPolicy(Bool(value) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-  } else if (name == "InitialValue") {
-    // Rows of the design, one per line.
-    String rows = Str(value);
-    for (int i = 1, n = CountFields(rows, "\r"); i <= n && !rows.IsEmpty(); ++i)
-      AddRow(NthField(rows, "\r", i));
-  } else {
-    RectControl::SetProperty(name, value);
-  }
+const property::Setter<Listbox> Listbox::kProperties[] = {
+    {"ScrollBarVertical", [](Listbox& l, const auto& v) {
+       if (QListWidget* list = ViewOf<ListView>(l).List())
+         list->setVerticalScrollBarPolicy(property::Bool(v) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+     }},
+    {"ScrollBarHorizontal", [](Listbox& l, const auto& v) {
+       if (QListWidget* list = ViewOf<ListView>(l).List())
+         list->setHorizontalScrollBarPolicy(property::Bool(v) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+     }},
+    {"InitialValue", [](Listbox& l, const auto& v) {
+       // Rows of the design, one per line.
+       String rows = property::Str(v);
+       for (int i = 1, n = CountFields(rows, "\r"); i <= n && !rows.IsEmpty(); ++i) l.AddRow(NthField(rows, "\r", i));
+     }},
+};
+
+bool Listbox::SetOwnProperty(std::string_view name, const codec::PropertyValue& value) {
+  return ViewOf<ListView>(*this).style.Take(name, value) || property::Set(kProperties, *this, name, value) ||
+         RectControl::SetOwnProperty(name, value);
 }
 
 }  // namespace fw

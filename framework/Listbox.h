@@ -19,14 +19,17 @@ class Listbox : public RectControl {
   void SetListIndex(int row);
   // The selected row's text, or "".
   String Text() const;
-  void SetProperty(std::string_view name, const codec::PropertyValue& value) override;
 
   // Framework use: the user changed the selection.
   void SelectionChangedByUser();
 
  protected:
+  bool SetOwnProperty(std::string_view name, const codec::PropertyValue& value) override;
   bool HasEvent(std::string_view event) const override;
   void Refresh() override;
+
+ private:
+  static const property::Setter<Listbox> kProperties[];
 };
 
 }  // namespace fw

@@ -61,21 +61,18 @@ bool PushButton::HasEvent(std::string_view event) const {
   return event == "action" || RectControl::HasEvent(event);
 }
 
-void PushButton::SetProperty(std::string_view name, const codec::PropertyValue& value) {
-  using namespace property;
-  ButtonView& v = ViewOf<ButtonView>(*this);
-  if (v.style.Take(name, value)) {
-    if (v.Button() && !InRecord()) v.Button()->setFont(v.style.Font());
-  } else if (name == "Caption") {
-    SetCaption(Str(value));
-  } else if (name == "Default") {
-    default_ = Bool(value);
-    if (v.Button()) v.Button()->setDefault(default_);
-  } else if (name == "Cancel") {
-    cancel_ = Bool(value);
-  } else {
-    RectControl::SetProperty(name, value);
-  }
+const property::Setter<PushButton> PushButton::kProperties[] = {
+    {"Caption", [](PushButton& b, const auto& v) { b.SetCaption(property::Str(v)); }},
+    {"Default", [](PushButton& b, const auto& v) {
+       b.default_ = property::Bool(v);
+       if (QPushButton* button = ViewOf<ButtonView>(b).Button()) button->setDefault(b.default_);
+     }},
+    {"Cancel", [](PushButton& b, const auto& v) { b.cancel_ = property::Bool(v); }},
+};
+
+bool PushButton::SetOwnProperty(std::string_view name, const codec::PropertyValue& value) {
+  return ViewOf<ButtonView>(*this).style.Take(name, value) || property::Set(kProperties, *this, name, value) ||
+         RectControl::SetOwnProperty(name, value);
 }
 
 }  // namespace fw

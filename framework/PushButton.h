@@ -18,13 +18,15 @@ class PushButton : public RectControl {
   bool Cancel() const { return cancel_; }
   // Presses the button as the user would: an enabled button fires Action.
   void Push();
-  void SetProperty(std::string_view name, const codec::PropertyValue& value) override;
 
  protected:
+  bool SetOwnProperty(std::string_view name, const codec::PropertyValue& value) override;
   bool HasEvent(std::string_view event) const override;
   void Refresh() override;
 
  private:
+  static const property::Setter<PushButton> kProperties[];
+
   bool default_ = false, cancel_ = false;
 };
 

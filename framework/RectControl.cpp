@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "framework/Properties.h"
 #include "framework/Window.h"
 #include "framework/qt/ControlView.h"
 #include "framework/qt/Internal.h"
@@ -93,24 +92,33 @@ void RectControl::RaiseEvent(std::string_view event) {
 
 void RectControl::RaiseOpen() { RaiseEvent("open"); }
 
+// Index, TabPanelIndex, AutoDeactivate, balloon help and data binding have
+// no effect here.
+const property::Setter<RectControl> RectControl::kProperties[] = {
+    {"Name", [](RectControl& c, const auto& v) { c.name_ = property::Str(v); }},
+    {"Left", [](RectControl& c, const auto& v) { c.designLeft_ = c.left_ = property::Int(v); }},
+    {"Top", [](RectControl& c, const auto& v) { c.designTop_ = c.top_ = property::Int(v); }},
+    {"Width", [](RectControl& c, const auto& v) { c.designWidth_ = c.width_ = property::Size(v); }},
+    {"Height", [](RectControl& c, const auto& v) { c.designHeight_ = c.height_ = property::Size(v); }},
+    {"LockLeft", [](RectControl& c, const auto& v) { c.lockLeft_ = property::Bool(v); }},
+    {"LockTop", [](RectControl& c, const auto& v) { c.lockTop_ = property::Bool(v); }},
+    {"LockRight", [](RectControl& c, const auto& v) { c.lockRight_ = property::Bool(v); }},
+    {"LockBottom", [](RectControl& c, const auto& v) { c.lockBottom_ = property::Bool(v); }},
+    {"Visible", [](RectControl& c, const auto& v) { c.SetVisible(property::Bool(v)); }},
+    {"Enabled", [](RectControl& c, const auto& v) { c.SetEnabled(property::Bool(v)); }},
+    {"TabIndex", [](RectControl& c, const auto& v) { c.tabIndex_ = property::Int(v); }},
+    {"InitialParent", [](RectControl& c, const auto& v) { c.initialParent_ = property::Str(v); }},
+    {"HelpTag", [](RectControl& c, const auto& v) {
+       if (c.view_->widget) c.view_->widget->setToolTip(detail::ToQString(property::Str(v)));
+     }},
+};
+
 void RectControl::SetProperty(std::string_view name, const codec::PropertyValue& value) {
-  using namespace property;
-  if (name == "Name") name_ = Str(value);
-  else if (name == "Left") designLeft_ = left_ = Int(value), ApplyGeometry();
-  else if (name == "Top") designTop_ = top_ = Int(value), ApplyGeometry();
-  else if (name == "Width") designWidth_ = width_ = Size(value), ApplyGeometry();
-  else if (name == "Height") designHeight_ = height_ = Size(value), ApplyGeometry();
-  else if (name == "LockLeft") lockLeft_ = Bool(value);
-  else if (name == "LockTop") lockTop_ = Bool(value);
-  else if (name == "LockRight") lockRight_ = Bool(value);
-  else if (name == "LockBottom") lockBottom_ = Bool(value);
-  else if (name == "Visible") SetVisible(Bool(value));
-  else if (name == "Enabled") SetEnabled(Bool(value));
-  else if (name == "TabIndex") tabIndex_ = Int(value);
-  else if (name == "InitialParent") initialParent_ = Str(value);
-  else if (name == "HelpTag" && view_->widget) view_->widget->setToolTip(detail::ToQString(Str(value)));
-  // Index, TabPanelIndex, AutoDeactivate, balloon help and data binding have
-  // no effect here.
+  if (SetOwnProperty(name, value) && !inRecord_) Refresh();
+}
+
+bool RectControl::SetOwnProperty(std::string_view name, const codec::PropertyValue& value) {
+  return property::Set(kProperties, *this, name, value);
 }
 
 void RectControl::ApplyGeometry() {

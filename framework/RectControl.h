@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "framework/Object.h"
+#include "framework/Properties.h"
 #include "framework/String.h"
 #include "codec/PropertyRecord.h"
 
@@ -64,8 +65,8 @@ class RectControl : public Object {
 
   // Sets one design property, named in its canonical spelling (as
   // codec::CanonicalPropertyName gives it). Names the control has no use
-  // for are ignored.
-  virtual void SetProperty(std::string_view name, const codec::PropertyValue& value);
+  // for are ignored. Outside a record the widget follows at once.
+  void SetProperty(std::string_view name, const codec::PropertyValue& value);
 
   struct View;  // the Qt side
   View& GetView() const { return *view_; }
@@ -89,6 +90,9 @@ class RectControl : public Object {
   explicit RectControl(std::unique_ptr<View> view);
   // Called once the control sits on its window.
   virtual void Attached() {}
+  // Sets a property of the class's own table, else of its base's; false
+  // for a name neither has. Overrides end with their base's.
+  virtual bool SetOwnProperty(std::string_view name, const codec::PropertyValue& value);
   // Runs a bound handler for a simple event, if any.
   void RaiseEvent(std::string_view event);
   virtual bool HasEvent(std::string_view event) const;
@@ -111,6 +115,8 @@ class RectControl : public Object {
   MouseDownHandler mouseDown_;
 
  private:
+  static const property::Setter<RectControl> kProperties[];
+
   String name_, initialParent_;
   std::weak_ptr<fw::Window> window_;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;

@@ -35,16 +35,24 @@ void RoundRectangle::SetBorderColor(Color c) {
   box->update();
 }
 
-void RoundRectangle::SetProperty(std::string_view name, const codec::PropertyValue& value) {
-  using namespace property;
-  RoundRectWidget* box = ViewOf<RoundRectView>(*this).Box();
-  if (name == "FillColor") box->fill = Colour(value);
-  else if (name == "BorderColor") box->border = Colour(value);
-  else if (name == "BorderWidth") box->borderWidth = Size(value);
-  else if (name == "OvalWidth") box->ovalWidth = Size(value);
-  else if (name == "OvalHeight") box->ovalHeight = Size(value);
-  else return RectControl::SetProperty(name, value);
-  box->update();
+const property::Setter<RoundRectangle> RoundRectangle::kProperties[] = {
+    {"FillColor", [](RoundRectangle& r, const auto& v) { ViewOf<RoundRectView>(r).Box()->fill = property::Colour(v); }},
+    {"BorderColor",
+     [](RoundRectangle& r, const auto& v) { ViewOf<RoundRectView>(r).Box()->border = property::Colour(v); }},
+    {"BorderWidth",
+     [](RoundRectangle& r, const auto& v) { ViewOf<RoundRectView>(r).Box()->borderWidth = property::Size(v); }},
+    {"OvalWidth", [](RoundRectangle& r, const auto& v) { ViewOf<RoundRectView>(r).Box()->ovalWidth = property::Size(v); }},
+    {"OvalHeight",
+     [](RoundRectangle& r, const auto& v) { ViewOf<RoundRectView>(r).Box()->ovalHeight = property::Size(v); }},
+};
+
+bool RoundRectangle::SetOwnProperty(std::string_view name, const codec::PropertyValue& value) {
+  return property::Set(kProperties, *this, name, value) || RectControl::SetOwnProperty(name, value);
+}
+
+void RoundRectangle::Refresh() {
+  ViewOf<RoundRectView>(*this).Box()->update();
+  RectControl::Refresh();
 }
 
 }  // namespace fw

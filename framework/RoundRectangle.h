@@ -17,7 +17,13 @@ class RoundRectangle : public RectControl {
   int BorderWidth() const;
   int OvalWidth() const;
   int OvalHeight() const;
-  void SetProperty(std::string_view name, const codec::PropertyValue& value) override;
+
+ protected:
+  bool SetOwnProperty(std::string_view name, const codec::PropertyValue& value) override;
+  void Refresh() override;
+
+ private:
+  static const property::Setter<RoundRectangle> kProperties[];
 };
 
 }  // namespace fw

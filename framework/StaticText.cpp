@@ -83,15 +83,15 @@ void StaticText::Refresh() {
 int StaticText::TextAlign() const { return ViewOf<LabelView>(*this).align; }
 Color StaticText::TextColor() const { return ViewOf<LabelView>(*this).style.color; }
 
-void StaticText::SetProperty(std::string_view name, const codec::PropertyValue& value) {
-  using namespace property;
-  LabelView& v = ViewOf<LabelView>(*this);
-  if (v.style.Take(name, value)) {}
-  else if (name == "Text") v.text = Str(value);
-  else if (name == "TextAlign") v.align = Int(value);
-  else if (name == "MultiLine") v.multiLine = Bool(value);
-  else return RectControl::SetProperty(name, value);
-  if (!InRecord()) Refresh();
+const property::Setter<StaticText> StaticText::kProperties[] = {
+    {"Text", [](StaticText& t, const auto& v) { ViewOf<LabelView>(t).text = property::Str(v); }},
+    {"TextAlign", [](StaticText& t, const auto& v) { ViewOf<LabelView>(t).align = property::Int(v); }},
+    {"MultiLine", [](StaticText& t, const auto& v) { ViewOf<LabelView>(t).multiLine = property::Bool(v); }},
+};
+
+bool StaticText::SetOwnProperty(std::string_view name, const codec::PropertyValue& value) {
+  return ViewOf<LabelView>(*this).style.Take(name, value) || property::Set(kProperties, *this, name, value) ||
+         RectControl::SetOwnProperty(name, value);
 }
 
 }  // namespace fw

@@ -15,13 +15,16 @@ class StaticText : public RectControl {
   void SetText(const String& text);
   int TextAlign() const;
   Color TextColor() const;
-  void SetProperty(std::string_view name, const codec::PropertyValue& value) override;
 
  protected:
+  bool SetOwnProperty(std::string_view name, const codec::PropertyValue& value) override;
   // A single-line, left-aligned label is never cut: it runs on past its
   // declared width as far as its window allows.
   int ShownWidth() const override;
   void Refresh() override;
+
+ private:
+  static const property::Setter<StaticText> kProperties[];
 };
 
 }  // namespace fw

@@ -152,10 +152,9 @@ int Window::Height() const { return view_->contentHeight; }
 
 void Window::SetSize(int width, int height) {
   View& v = *view_;
-  int minW = v.resizeable ? v.minWidth : v.designWidth, minH = v.resizeable ? v.minHeight : v.designHeight;
-  int maxW = v.resizeable ? v.maxWidth : v.designWidth, maxH = v.resizeable ? v.maxHeight : v.designHeight;
-  v.contentWidth = std::clamp(width, minW, std::max(minW, maxW));
-  v.contentHeight = std::clamp(height, minH, std::max(minH, maxH));
+  View::SizeLimits limits = v.Limits();
+  v.contentWidth = std::clamp(width, limits.minWidth, limits.maxWidth);
+  v.contentHeight = std::clamp(height, limits.minHeight, limits.maxHeight);
   v.ApplySize();
   for (const auto& c : controls_)
     c->FollowWindowResize(v.contentWidth - v.designWidth, v.contentHeight - v.designHeight);
@@ -189,29 +188,42 @@ MenuHandler Window::HandlerFor(const String& itemName) const {
   return nullptr;
 }
 
+namespace {
+
+// Composite, FullScreen, LiveResize, BalloonHelp, MacProcID: nothing to do
+// on this platform (live resizing is Qt's default).
+const property::Setter<Window> kWindowProperties[] = {
+    {"Placement", [](Window& w, const auto& v) { w.GetView().placement = property::Int(v); }},
+    {"Width", [](Window& w, const auto& v) { w.GetView().contentWidth = property::Size(v); }},
+    {"Height", [](Window& w, const auto& v) { w.GetView().contentHeight = property::Size(v); }},
+    {"MinWidth", [](Window& w, const auto& v) { w.GetView().minWidth = property::Size(v); }},
+    {"MinHeight", [](Window& w, const auto& v) { w.GetView().minHeight = property::Size(v); }},
+    {"MaxWidth", [](Window& w, const auto& v) { w.GetView().maxWidth = property::Size(v); }},
+    {"MaxHeight", [](Window& w, const auto& v) { w.GetView().maxHeight = property::Size(v); }},
+    {"Frame", [](Window& w, const auto& v) { w.GetView().frameKind = property::Int(v); }},
+    {"HasBackColor", [](Window& w, const auto& v) {
+       w.GetView().hasBackColor = property::Bool(v);
+       w.GetView().ApplyBackground();
+     }},
+    {"BackColor", [](Window& w, const auto& v) {
+       w.GetView().backColor = property::Colour(v);
+       w.GetView().ApplyBackground();
+     }},
+    {"Title", [](Window& w, const auto& v) { w.SetTitle(property::Str(v)); }},
+    {"Visible", [](Window& w, const auto& v) { property::Bool(v) ? w.Show() : w.Hide(); }},
+    {"MenuBarVisible", [](Window& w, const auto& v) { w.GetView().menuBarVisible = property::Bool(v); }},
+    {"CloseButton", [](Window& w, const auto& v) { w.GetView().closeButton = property::Bool(v); }},
+    {"Resizeable", [](Window& w, const auto& v) { w.GetView().resizeable = property::Bool(v); }},
+    {"MaximizeButton", [](Window& w, const auto& v) { w.GetView().maximizeButton = property::Bool(v); }},
+    {"MinimizeButton", [](Window& w, const auto& v) { w.GetView().minimizeButton = property::Bool(v); }},
+};
+
+}  // namespace
+
 void Window::SetProperty(std::string_view name, const codec::PropertyValue& value) {
-  using namespace property;
-  View& v = *view_;
-  if (name == "Placement") v.placement = Int(value);
-  else if (name == "Width") v.contentWidth = Size(value);
-  else if (name == "Height") v.contentHeight = Size(value);
-  else if (name == "MinWidth") v.minWidth = Size(value);
-  else if (name == "MinHeight") v.minHeight = Size(value);
-  else if (name == "MaxWidth") v.maxWidth = Size(value);
-  else if (name == "MaxHeight") v.maxHeight = Size(value);
-  else if (name == "Frame") v.frameKind = Int(value);
-  else if (name == "HasBackColor") v.hasBackColor = Bool(value), v.ApplyBackground();
-  else if (name == "BackColor") v.backColor = Colour(value), v.ApplyBackground();
-  else if (name == "Title") SetTitle(Str(value));
-  else if (name == "Visible") Bool(value) ? Show() : Hide();
-  else if (name == "MenuBarVisible") v.menuBarVisible = Bool(value);
-  else if (name == "CloseButton") v.closeButton = Bool(value);
-  else if (name == "Resizeable") v.resizeable = Bool(value);
-  else if (name == "MaximizeButton") v.maximizeButton = Bool(value);
-  else if (name == "MinimizeButton") v.minimizeButton = Bool(value);
-  // Composite, FullScreen, LiveResize, BalloonHelp, MacProcID: nothing to do
-  // on this platform (live resizing is Qt's default).
-  if (constructed_) v.ApplySize();
+  // Once the window is built, its size stays within its limits.
+  if (property::Set(kWindowProperties, *this, name, value) && constructed_)
+    SetSize(view_->contentWidth, view_->contentHeight);
 }
 
 std::shared_ptr<RectControl> RuntimeWindowControlByName(const std::shared_ptr<Window>& window,

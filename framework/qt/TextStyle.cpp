@@ -2,21 +2,18 @@
 
 #include <QWidget>
 
-#include "framework/Properties.h"
 #include "framework/qt/Internal.h"
 
 namespace fw {
 
-bool TextStyle::Take(std::string_view name, const codec::PropertyValue& v) {
-  if (name == "TextFont") font = property::Str(v);
-  else if (name == "TextSize") size = property::Int(v);
-  else if (name == "Bold") bold = property::Bool(v);
-  else if (name == "Italic") italic = property::Bool(v);
-  else if (name == "Underline") underline = property::Bool(v);
-  else if (name == "TextColor") color = property::Colour(v);
-  else return false;
-  return true;
-}
+const property::Setter<TextStyle> TextStyle::kProperties[6] = {
+    {"TextFont", [](TextStyle& s, const auto& v) { s.font = property::Str(v); }},
+    {"TextSize", [](TextStyle& s, const auto& v) { s.size = property::Int(v); }},
+    {"Bold", [](TextStyle& s, const auto& v) { s.bold = property::Bool(v); }},
+    {"Italic", [](TextStyle& s, const auto& v) { s.italic = property::Bool(v); }},
+    {"Underline", [](TextStyle& s, const auto& v) { s.underline = property::Bool(v); }},
+    {"TextColor", [](TextStyle& s, const auto& v) { s.color = property::Colour(v); }},
+};
 
 QFont TextStyle::Font() const { return detail::FontFor(font, size, bold, italic, underline); }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <utility>
 
+#include "framework/Properties.h"
 #include "framework/RectControl.h"
 #include "codec/PropertyRecord.h"
 
@@ -23,8 +24,12 @@ struct TextStyle {
   Color color{0, 0, 0};
 
   // Takes the property if it is one of the text style's; says whether it did.
-  bool Take(std::string_view name, const codec::PropertyValue& v);
+  bool Take(std::string_view name, const codec::PropertyValue& v) {
+    return property::Set(kProperties, *this, name, v);
+  }
   QFont Font() const;
+
+  static const property::Setter<TextStyle> kProperties[6];
 };
 
 inline QColor ToQColor(Color c) { return QColor(c.red, c.green, c.blue); }

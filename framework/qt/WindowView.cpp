@@ -4,6 +4,11 @@
 
 namespace fw {
 
+Window::View::SizeLimits Window::View::Limits() const {
+  if (!resizeable) return {designWidth, designHeight, designWidth, designHeight};
+  return {minWidth, minHeight, std::max(minWidth, maxWidth), std::max(minHeight, maxHeight)};
+}
+
 int Window::View::MenuBarHeight() const {
   if (!menuBar || menuBar->isNativeMenuBar()) return 0;
   return menuBar->sizeHint().height();
@@ -12,13 +17,12 @@ int Window::View::MenuBarHeight() const {
 void Window::View::ApplySize() {
   if (!frame) return;
   int bar = MenuBarHeight();
-  int minW = resizeable ? minWidth : contentWidth, minH = resizeable ? minHeight : contentHeight;
-  int maxW = resizeable ? maxWidth : contentWidth, maxH = resizeable ? maxHeight : contentHeight;
-  maxW = std::min(maxW, QWIDGETSIZE_MAX);
-  maxH = std::min(maxH, QWIDGETSIZE_MAX - bar);
-  content->setMinimumSize(minW, minH);
+  SizeLimits limits = Limits();
+  int maxW = std::min(limits.maxWidth, QWIDGETSIZE_MAX);
+  int maxH = std::min(limits.maxHeight, QWIDGETSIZE_MAX - bar);
+  content->setMinimumSize(limits.minWidth, limits.minHeight);
   content->setMaximumSize(maxW, maxH);
-  frame->setMinimumSize(minW, minH + bar);
+  frame->setMinimumSize(limits.minWidth, limits.minHeight + bar);
   frame->setMaximumSize(maxW, maxH + bar);
   QRect g = frame->geometry();
   frame->setGeometry(g.x(), g.y(), contentWidth, contentHeight + bar);

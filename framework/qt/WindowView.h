@@ -31,6 +31,12 @@ struct Window::View {
   bool placed = false;
   bool flagsApplied = false;
 
+  struct SizeLimits {
+    int minWidth, minHeight, maxWidth, maxHeight;
+  };
+  // The content sizes the window may take: a window that cannot be resized
+  // keeps the size it was laid out for.
+  SizeLimits Limits() const;
   int MenuBarHeight() const;
   // Applies the size limits and the content size to the frame.
   void ApplySize();
