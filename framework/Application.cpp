@@ -36,15 +36,10 @@ void Application::SetMenuBar(const std::shared_ptr<fw::MenuBar>& bar) {
 }
 
 void Application::AddMenuHandler(const String& itemName, MenuHandler handler) {
-  if (detail::Tracing()) detail::Trace("menu handler " + itemName.Bytes());
-  handlers_.emplace_back(itemName, std::move(handler));
+  handlers_.Add(itemName, std::move(handler));
 }
 
-MenuHandler Application::HandlerFor(const String& itemName) const {
-  for (const auto& [name, handler] : handlers_)
-    if (detail::EqualNoCase(name, itemName)) return handler;
-  return nullptr;
-}
+MenuHandler Application::HandlerFor(const String& itemName) const { return handlers_.Find(itemName); }
 
 std::shared_ptr<fw::ResourceFork> Application::ResourceFork() const {
   detail::Trace("open resource fork");

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/Menu.h"
+#include "framework/MenuHandlers.h"
 #include "framework/Object.h"
 #include "framework/String.h"
 
@@ -40,7 +41,7 @@ class Application : public Object {
 
  private:
   std::shared_ptr<fw::MenuBar> menuBar_;
-  std::vector<std::pair<String, MenuHandler>> handlers_;
+  MenuHandlers handlers_{"menu handler"};
 };
 
 }  // namespace fw

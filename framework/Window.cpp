@@ -178,15 +178,10 @@ std::shared_ptr<RectControl> Window::ControlByName(const String& name) const {
 }
 
 void Window::AddMenuHandler(const String& itemName, MenuHandler handler) {
-  if (detail::Tracing()) detail::Trace("window menu handler " + itemName.Bytes());
-  handlers_.emplace_back(itemName, std::move(handler));
+  handlers_.Add(itemName, std::move(handler));
 }
 
-MenuHandler Window::HandlerFor(const String& itemName) const {
-  for (const auto& [name, handler] : handlers_)
-    if (detail::EqualNoCase(name, itemName)) return handler;
-  return nullptr;
-}
+MenuHandler Window::HandlerFor(const String& itemName) const { return handlers_.Find(itemName); }
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "framework/Menu.h"
+#include "framework/MenuHandlers.h"
 #include "framework/Object.h"
 #include "framework/PropertyRecords.h"
 #include "framework/Runtime.h"
@@ -118,7 +119,7 @@ class Window : public Object {
   bool constructed_ = false;
   std::shared_ptr<fw::MenuBar> menuBar_;
   std::vector<std::shared_ptr<RectControl>> controls_;
-  std::vector<std::pair<String, MenuHandler>> handlers_;
+  MenuHandlers handlers_{"window menu handler"};
   std::unique_ptr<View> view_;
 };
 
