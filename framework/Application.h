@@ -19,8 +19,6 @@ class Application : public Object {
   Application();
   ~Application() override;
 
-  // Application events, by number: 0 Open, 2 EnableMenuItems.
-  enum Event { kOpen = 0, kEnableMenuItems = 2 };
   virtual void Event_Open() {}
   virtual void Event_EnableMenuItems() {}
 

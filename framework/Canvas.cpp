@@ -11,7 +11,7 @@ namespace fw {
 namespace {
 
 struct CanvasView : RectControl::View {
-  CanvasView() : View(new CanvasWidget(detail::NurseryParent())) {}
+  CanvasView() : View(new CanvasWidget(detail::NewControlParent())) {}
   CanvasWidget* Surface() const { return static_cast<CanvasWidget*>(widget.data()); }
 };
 

@@ -14,7 +14,7 @@ namespace fw {
 namespace {
 
 struct EditView : RectControl::View {
-  EditView() : View(new QTextEdit(detail::NurseryParent())) {}
+  EditView() : View(new QTextEdit(detail::NewControlParent())) {}
   QTextEdit* Edit() const { return static_cast<QTextEdit*>(widget.data()); }
   TextStyle style;
   bool readOnly = false, styled = false, multiLine = true, border = true;

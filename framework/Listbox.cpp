@@ -13,7 +13,7 @@ namespace fw {
 namespace {
 
 struct ListView : RectControl::View {
-  ListView() : View(new QListWidget(detail::NurseryParent())) {}
+  ListView() : View(new QListWidget(detail::NewControlParent())) {}
   QListWidget* List() const { return static_cast<QListWidget*>(widget.data()); }
   TextStyle style{.font = "System", .size = 12};
   std::vector<String> rows;

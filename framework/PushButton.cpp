@@ -11,7 +11,7 @@ namespace fw {
 namespace {
 
 struct ButtonView : RectControl::View {
-  ButtonView() : View(new QPushButton(detail::NurseryParent())) {}
+  ButtonView() : View(new QPushButton(detail::NewControlParent())) {}
   QPushButton* Button() const { return static_cast<QPushButton*>(widget.data()); }
   TextStyle style;
   String caption;

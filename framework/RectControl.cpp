@@ -32,7 +32,7 @@ RectControl::View::~View() {
 
 QWidget* WidgetOf(const RectControl& control) { return control.GetView().widget; }
 
-RectControl::RectControl() : RectControl(std::make_unique<View>(new QWidget(detail::NurseryParent()))) {}
+RectControl::RectControl() : RectControl(std::make_unique<View>(new QWidget(detail::NewControlParent()))) {}
 
 RectControl::RectControl(std::unique_ptr<View> view) : view_(std::move(view)) {}
 

@@ -69,7 +69,8 @@ class RectControl : public Object {
   void SetProperty(std::string_view name, const codec::PropertyValue& value);
 
   struct View;  // the Qt side
-  View& GetView() const { return *view_; }
+  const View& GetView() const { return *view_; }
+  View& GetView() { return *view_; }  // framework use
 
   // Framework use: attaches the control to its window's content area.
   void AttachTo(const std::shared_ptr<fw::Window>& window, const String& name);

@@ -9,7 +9,7 @@ namespace fw {
 namespace {
 
 struct RoundRectView : RectControl::View {
-  RoundRectView() : View(new RoundRectWidget(detail::NurseryParent())) {}
+  RoundRectView() : View(new RoundRectWidget(detail::NewControlParent())) {}
   RoundRectWidget* Box() const { return static_cast<RoundRectWidget*>(widget.data()); }
 };
 

@@ -39,7 +39,7 @@ struct Runtime {
   std::exception_ptr pending;
   int depth = 0;
   int unhandledReports = 0;
-  bool ownsQApp = false;
+  std::unique_ptr<QApplication> ownApp;  // the Qt application RuntimeInit made, if it made one
   String shortVersion;
 
   // Seams
@@ -52,6 +52,10 @@ struct Runtime {
   std::string resourcePath;
   std::function<void(const Sound&)> soundObserver;
   std::vector<std::function<void()>> loopStartActions;
+
+  // A process that ends without RuntimeExit leaves Qt's application to the
+  // system: Qt's own globals may be gone by the time this runs.
+  ~Runtime() { (void)ownApp.release(); }
 };
 
 Runtime& R() {
@@ -72,6 +76,27 @@ void StoreException(std::exception_ptr e) {
 
 bool CalledFromEventDispatch() {
   return R().depth == 0 && QThread::currentThread()->loopLevel() > 0;
+}
+
+// Qt shows a floating (tool) window by raising it, which a platform without
+// a screen cannot do and reports at every such show; there is no stacking
+// to lose there, so that report is dropped and every other message passes.
+QtMessageHandler passOn = nullptr;
+
+void HeadlessMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && message == QLatin1String("This plugin does not support raise()")) return;
+  if (passOn) {
+    passOn(type, context, message);
+  } else {
+    std::fputs(qPrintable(qFormatLogMessage(type, context, message) + QLatin1Char('\n')), stderr);
+  }
+}
+
+void QuietenHeadlessRaise() {
+  static bool installed = false;
+  if (installed || !detail::Headless()) return;
+  installed = true;
+  passOn = qInstallMessageHandler(HeadlessMessages);
 }
 
 struct DepthScope {
@@ -151,11 +176,11 @@ void RuntimeInit() {
     static int argc = 1;
     static char name[] = "korvane";
     static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-    R().ownsQApp = true;
+    R().ownApp = std::make_unique<QApplication>(argc, argv);
   }
   QApplication::setStyle(QStyleFactory::create("Fusion"));
   QApplication::setQuitOnLastWindowClosed(false);
+  QuietenHeadlessRaise();
   detail::InstallEventFilter();
 }
 
@@ -163,10 +188,7 @@ int RuntimeExit() {
   detail::Trace("RuntimeExit");
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   int status = R().unhandledReports > 0 ? 1 : 0;
-  if (R().ownsQApp) {
-    delete QApplication::instance();
-    R().ownsQApp = false;
-  }
+  R().ownApp.reset();
   return status;
 }
 

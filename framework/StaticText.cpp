@@ -13,7 +13,7 @@ namespace fw {
 namespace {
 
 struct LabelView : RectControl::View {
-  LabelView() : View(new QLabel(detail::NurseryParent())) {
+  LabelView() : View(new QLabel(detail::NewControlParent())) {
     Label()->setTextFormat(Qt::PlainText);
     Label()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   }

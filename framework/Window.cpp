@@ -16,13 +16,15 @@
 namespace fw {
 
 namespace {
-QWidget* nursery = nullptr;
+QWidget* newControlParent = nullptr;  // see NewControlScope
 }  // namespace
 
-QWidget* detail::NurseryParent() { return nursery; }
+QWidget* detail::NewControlParent() { return newControlParent; }
 
-Window::NurseryScope::NurseryScope(const Window& w) : saved_(nursery) { nursery = w.GetView().content; }
-Window::NurseryScope::~NurseryScope() { nursery = saved_; }
+Window::NewControlScope::NewControlScope(const Window& w) : saved_(newControlParent) {
+  newControlParent = w.GetView().content;
+}
+Window::NewControlScope::~NewControlScope() { newControlParent = saved_; }
 
 Window::Window() : view_(std::make_unique<View>()) {}
 

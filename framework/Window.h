@@ -24,13 +24,15 @@ class RectControl;
 
 class Window : public Object {
  public:
-  // While it lives, new controls' widgets are made on this window's content
-  // area.
-  struct NurseryScope {
-    explicit NurseryScope(const Window& w);
-    ~NurseryScope();
-    NurseryScope(const NurseryScope&) = delete;
-    NurseryScope& operator=(const NurseryScope&) = delete;
+  // NewControl makes a control through its class table, whose factories
+  // take no arguments; while this scope lives, the parent they make new
+  // widgets on (detail::NewControlParent) is this window's content area.
+  // Moving a widget onto its window later would cost more than making it.
+  struct NewControlScope {
+    explicit NewControlScope(const Window& w);
+    ~NewControlScope();
+    NewControlScope(const NewControlScope&) = delete;
+    NewControlScope& operator=(const NewControlScope&) = delete;
 
    private:
     ::QWidget* saved_;
@@ -38,9 +40,6 @@ class Window : public Object {
 
   Window();
   ~Window() override;
-
-  // Window events, by number.
-  enum Event { kLayout = 0, kCreateControls = 1, kAddMenuHandlers = 2, kOpen = 4, kClose = 5, kKeyDown = 7 };
 
   // The window constructor: registers the window under its class name, then
   // raises Layout, CreateControls and AddMenuHandlers, then the controls'
@@ -89,7 +88,7 @@ class Window : public Object {
   // the class has no class table.
   template <class T>
   std::shared_ptr<T> NewControl() {
-    NurseryScope scope(*this);
+    NewControlScope scope(*this);
     return NewObject<T>();
   }
   void AddControl(const String& name, const std::shared_ptr<RectControl>& control);
@@ -109,10 +108,10 @@ class Window : public Object {
   }
 
   struct View;  // the Qt side
-  View& GetView() const { return *view_; }
+  const View& GetView() const { return *view_; }
+  View& GetView() { return *view_; }  // framework use
 
  private:
-  friend struct WindowSystem;
   std::string className_;
   bool open_ = false;
   bool visible_ = false;

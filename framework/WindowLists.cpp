@@ -61,7 +61,7 @@ void ReleaseImplicitWindowList() {
 }
 
 void ReleaseDirtyWindowList() {
-  detail::Trace("release mDirtyWindows");
+  detail::Trace("release dirty windows");
   L().dirty.reset();
 }
 

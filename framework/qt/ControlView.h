@@ -18,7 +18,11 @@ struct RectControl::View {
 
 // The view of a control of a known kind.
 template <class V>
-V& ViewOf(const RectControl& c) {
+const V& ViewOf(const RectControl& c) {
+  return static_cast<const V&>(c.GetView());
+}
+template <class V>
+V& ViewOf(RectControl& c) {
   return static_cast<V&>(c.GetView());
 }
 

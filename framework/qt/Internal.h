@@ -25,8 +25,8 @@ namespace fw::detail {
 
 void Trace(const std::string& step);
 // The content area of the window whose NewControl is running, or null: the
-// parent new control widgets are made on, which spares reparenting them.
-QWidget* NurseryParent();
+// parent new control widgets are made on (see Window::NewControlScope).
+QWidget* NewControlParent();
 
 // Whether anything listens to Trace: hot paths skip building their step's text.
 bool Tracing();

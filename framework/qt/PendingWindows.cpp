@@ -42,6 +42,7 @@ void SyncPendingWindows() {
   }
   // Floating windows stay above the document windows, also where no window
   // manager keeps them there.
+  if (detail::Headless()) return;
   for (const auto& w : OpenWindows())
     if (QWidget* frame = w->GetView().frame; frame && w->IsFloating() && frame->isVisible()) frame->raise();
 }
