@@ -4,6 +4,9 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include <optional>
+#include <utility>
+
 #include "framework/Properties.h"
 #include "codec/StyleScrap.h"
 #include "framework/qt/ControlView.h"
@@ -20,6 +23,16 @@ struct EditView : RectControl::View {
   bool readOnly = false, styled = false, multiLine = true, border = true;
   bool scrollVertical = true, scrollHorizontal = false;
   Color back{255, 255, 255};
+
+  // What a handler changed, held back until it ends.
+  struct Content {
+    String text;
+    std::optional<String> styleTable;  // none for plain text
+  };
+  struct Pending {
+    std::optional<Content> content;  // replaces the whole text
+    std::optional<int> selStart;     // after the content
+  } pending;
 
   void Configure() {
     QTextEdit* e = Edit();
@@ -71,25 +84,89 @@ QTextCharFormat FormatOf(const codec::StyleElement& style, const QFont& fieldFon
 EditField::EditField() : RectControl(std::make_unique<EditView>()) {}
 
 String EditField::Text() const {
+  Settle();
   QTextEdit* e = ViewOf<EditView>(*this).Edit();
   return e ? detail::FromDisplayText(e->toPlainText()) : String();
 }
 
 void EditField::SetText(const String& text) {
-  EditView& v = ViewOf<EditView>(*this);
-  if (!v.Edit()) return;
-  if (text.IsEmpty() && v.Edit()->document()->isEmpty()) return;  // nothing to empty
-  v.Edit()->setPlainText(detail::ToDisplayText(text));
+  if (!Hold(text, std::nullopt)) ApplyText(text);
 }
 
 void EditField::SetTextAndStyle(const String& text, const String& styleTable) {
+  if (!Hold(text, styleTable)) ApplyStyledText(text, styleTable, false);
+}
+
+int EditField::SelStart() const {
+  Settle();
+  QTextEdit* e = ViewOf<EditView>(*this).Edit();
+  return e ? CharsBefore(e->toPlainText(), e->textCursor().selectionStart()) : 0;
+}
+
+void EditField::SetSelStart(int position) {
+  EditView& v = ViewOf<EditView>(*this);
+  if (!v.Edit()) return;
+  if (!MayHold()) return ApplySelStart(position);
+  v.pending.selStart = position;
+}
+
+bool EditField::Hold(const String& text, std::optional<String> styleTable) {
+  EditView& v = ViewOf<EditView>(*this);
+  if (!v.Edit()) return true;
+  if (!MayHold()) return false;
+  // A new text replaces whatever came before it, the insertion point included.
+  v.pending.content = EditView::Content{text, std::move(styleTable)};
+  v.pending.selStart.reset();
+  return true;
+}
+
+bool EditField::MayHold() {
+  // Only while a handler runs, which settles the field when it ends.
+  if (!detail::InHandler() || weak_from_this().expired()) return false;
+  EditView& v = ViewOf<EditView>(*this);
+  if (!v.pending.content && !v.pending.selStart) detail::SettleWhenHandlerEnds(SelfRef());
+  return true;
+}
+
+void EditField::Settle() const {
+  EditView& v = const_cast<EditView&>(ViewOf<EditView>(*this));
+  if (!v.pending.content && !v.pending.selStart) return;
+  auto pending = std::exchange(v.pending, {});
+  auto* self = const_cast<EditField*>(this);
+  if (!v.Edit()) return;
+  // The commonest pair, a new text read from its start, is applied as one
+  // change: the insertion point is put at the start before the text goes in.
+  bool atStart = pending.content && pending.selStart && *pending.selStart <= 0;
+  if (pending.content) {
+    if (pending.content->styleTable)
+      self->ApplyStyledText(pending.content->text, *pending.content->styleTable, atStart);
+    else
+      self->ApplyText(pending.content->text);
+  }
+  if (pending.selStart && !(atStart && pending.content->styleTable)) self->ApplySelStart(*pending.selStart);
+}
+
+void EditField::ApplyText(const String& text) {
+  QTextEdit* e = ViewOf<EditView>(*this).Edit();
+  if (text.IsEmpty() && e->document()->isEmpty()) return;  // nothing to empty
+  e->setPlainText(detail::ToDisplayText(text));
+}
+
+void EditField::ApplyStyledText(const String& text, const String& styleTable, bool cursorAtStart) {
   QTextEdit* edit = ViewOf<EditView>(*this).Edit();
-  if (!edit) return;
   const std::string& bytes = text.Bytes();
   QTextDocument* doc = edit->document();
-  doc->setUndoRedoEnabled(false);
+  // Turning undo off compacts the document's text every time: only once.
+  if (doc->isUndoRedoEnabled()) doc->setUndoRedoEnabled(false);
   doc->clear();
   QTextCursor cursor(doc);
+  if (cursorAtStart) {
+    // The field's insertion point waits in front of a placeholder, the text
+    // goes in behind it, and the placeholder goes: placing the insertion
+    // point after the text would lay the first line out a second time.
+    cursor.insertText(QStringLiteral(" "));
+    edit->setTextCursor(QTextCursor(doc));
+  }
   cursor.beginEditBlock();
   QTextCharFormat plain;
   plain.setFont(edit->font());
@@ -100,17 +177,15 @@ void EditField::SetTextAndStyle(const String& text, const String& styleTable) {
     piece.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     cursor.insertText(piece, span.hasStyle ? FormatOf(span.style, edit->font()) : plain);
   }
+  if (cursorAtStart) {
+    cursor.setPosition(0);
+    cursor.deleteChar();
+  }
   cursor.endEditBlock();
 }
 
-int EditField::SelStart() const {
+void EditField::ApplySelStart(int position) {
   QTextEdit* e = ViewOf<EditView>(*this).Edit();
-  return e ? CharsBefore(e->toPlainText(), e->textCursor().selectionStart()) : 0;
-}
-
-void EditField::SetSelStart(int position) {
-  QTextEdit* e = ViewOf<EditView>(*this).Edit();
-  if (!e) return;
   QTextCursor cursor = e->textCursor();
   // setTextCursor shows the insertion point itself.
   cursor.setPosition(position <= 0 ? 0 : Utf16PosOfChar(e->toPlainText(), position));
@@ -141,6 +216,7 @@ bool EditField::SetOwnProperty(std::string_view name, const codec::PropertyValue
 }
 
 void EditField::Refresh() {
+  Settle();
   ViewOf<EditView>(*this).Configure();
   RectControl::Refresh();
 }

@@ -1,6 +1,7 @@
 // A text field: plain or styled, editable or read-only.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "framework/RectControl.h"
@@ -22,12 +23,24 @@ class EditField : public RectControl {
   bool ReadOnly() const;
   bool Styled() const;
 
+  // Within a handler, the field holds back a new text and insertion point
+  // until the handler ends or anything reads them back, and then applies
+  // them together.
+  void Settle() const override;
+
  protected:
   bool SetOwnProperty(std::string_view name, const codec::PropertyValue& value) override;
   void Refresh() override;
 
  private:
   static const property::Setter<EditField> kProperties[];
+
+  // Holds a new text back; false when it is to be applied now.
+  bool Hold(const String& text, std::optional<String> styleTable);
+  bool MayHold();
+  void ApplyText(const String& text);
+  void ApplyStyledText(const String& text, const String& styleTable, bool cursorAtStart);
+  void ApplySelStart(int position);
 };
 
 }  // namespace fw

@@ -30,7 +30,27 @@ RectControl::View::~View() {
   if (!widget->parent()) delete widget;
 }
 
-QWidget* WidgetOf(const RectControl& control) { return control.GetView().widget; }
+QWidget* WidgetOf(const RectControl& control) {
+  control.Settle();
+  return control.GetView().widget;
+}
+
+namespace {
+std::vector<std::weak_ptr<const RectControl>>& Unsettled() {
+  static std::vector<std::weak_ptr<const RectControl>> controls;
+  return controls;
+}
+}  // namespace
+
+void detail::SettleWhenHandlerEnds(const std::shared_ptr<RectControl>& control) {
+  Unsettled().push_back(control);
+}
+
+void detail::SettleControls() {
+  // Settling runs no program code, so nothing is added meanwhile.
+  for (const auto& weak : std::exchange(Unsettled(), {}))
+    if (auto control = weak.lock()) control->Settle();
+}
 
 RectControl::RectControl() : RectControl(std::make_unique<View>(new QWidget(detail::NewControlParent()))) {}
 
@@ -109,11 +129,14 @@ const property::Setter<RectControl> RectControl::kProperties[] = {
     {"TabIndex", [](RectControl& c, const auto& v) { c.tabIndex_ = property::Int(v); }},
     {"InitialParent", [](RectControl& c, const auto& v) { c.initialParent_ = property::Str(v); }},
     {"HelpTag", [](RectControl& c, const auto& v) {
-       if (c.view_->widget) c.view_->widget->setToolTip(detail::ToQString(property::Str(v)));
+       // Most records carry an empty tag: only a change is worth Qt's events.
+       QString tag = detail::ToQString(property::Str(v));
+       if (c.view_->widget && c.view_->widget->toolTip() != tag) c.view_->widget->setToolTip(tag);
      }},
 };
 
 void RectControl::SetProperty(std::string_view name, const codec::PropertyValue& value) {
+  Settle();
   if (SetOwnProperty(name, value) && !inRecord_) Refresh();
 }
 

@@ -68,6 +68,10 @@ class RectControl : public Object {
   // for are ignored. Outside a record the widget follows at once.
   void SetProperty(std::string_view name, const codec::PropertyValue& value);
 
+  // Applies the changes the control held back during the current handler
+  // (see EditField). Whatever reads the widget settles the control first.
+  virtual void Settle() const {}
+
   struct View;  // the Qt side
   const View& GetView() const { return *view_; }
   View& GetView() { return *view_; }  // framework use

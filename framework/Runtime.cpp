@@ -101,7 +101,10 @@ void QuietenHeadlessRaise() {
 
 struct DepthScope {
   DepthScope() { ++R().depth; }
-  ~DepthScope() { --R().depth; }
+  ~DepthScope() {
+    // What controls held back while program code ran reaches them as it ends.
+    if (--R().depth == 0) detail::SettleControls();
+  }
 };
 
 }  // namespace
@@ -139,7 +142,12 @@ bool CallBoolHandler(const std::function<bool()>& handler) {
   return result;
 }
 
-ModalScope::ModalScope() : savedDepth_(R().depth) { R().depth = 0; }
+ModalScope::ModalScope() : savedDepth_(R().depth) {
+  SettleControls();  // the modal loop may paint them
+  R().depth = 0;
+}
+
+bool InHandler() { return R().depth > 0; }
 ModalScope::~ModalScope() { R().depth = savedDepth_; }
 
 std::string ResourceFilePathOverride() { return R().resourcePath; }

@@ -17,6 +17,7 @@ class QFont;
 class QMenuBar;
 
 namespace fw {
+class RectControl;
 class Window;
 class Sound;
 }
@@ -40,6 +41,14 @@ bool Headless();
 // program code, exceptions pass through to the caller.
 void CallHandler(const std::function<void()>& handler);
 bool CallBoolHandler(const std::function<bool()>& handler);
+
+// Whether program code (a handler) is running.
+bool InHandler();
+// A control may hold back changes made while a handler runs and apply them
+// together (RectControl::Settle); it asks to be settled when the handler
+// ends. SettleControls settles every control that asked.
+void SettleWhenHandlerEnds(const std::shared_ptr<RectControl>& control);
+void SettleControls();
 
 // While a modal loop runs inside a handler, events it dispatches start
 // afresh (their exceptions are stored, not thrown through Qt).
