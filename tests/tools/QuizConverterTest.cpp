@@ -77,7 +77,12 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"MissingHint", 10, Third([](auto& s) { s.hint.clear(); }), 15, "missing \"hint\""},
         Refusal{"UnknownKey", 10, Third([](auto& s) { s.extra = R"(hnit = "x")"; }), 21, "unknown key \"hnit\""},
         Refusal{"SyntaxError", 10, Third([](auto& s) { s.extra = "text ="; }), 21, ""},
-        Refusal{"RecordTooLong", 10, Third([](auto& s) { s.text = "\"" + std::string(70000, 'x') + "\""; }),
+        Refusal{"RecordTooLong", 10,
+                Third([](auto& s) {
+                  s.text = "\"\"\"";
+                  for (int k = 0; k < 70; ++k) s.text += std::string(1000, 'x') + "\n";
+                  s.text += "\"\"\"";
+                }),
                 15, "65535"},
         Refusal{"NineScenarios", 9, {}, 0, "exactly 10"},
         Refusal{"ElevenScenarios", 11, {}, 71, "exactly 10"}),
