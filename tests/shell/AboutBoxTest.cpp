@@ -2,6 +2,8 @@
 // title picture, the version line, the credits and two links.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -245,8 +247,7 @@ TEST_F(AboutBoxTest, TheCompanyNameFitsItsLabel) {
   EXPECT_EQ(fw::testing::ShownLineCount(*company), 1);
 }
 
-// The owner decides about the address that does not fit its 98 pixels; this
-// records the measure (see the closing note).
+// A label widens on screen rather than cut its text short.
 TEST_F(AboutBoxTest, TheLinkLabelsShowTheirWholeTextsOnScreen) {
   auto box = ChooseAbout();
   for (const char* name : {"StaticText2", "StaticText4"}) {
@@ -255,6 +256,58 @@ TEST_F(AboutBoxTest, TheLinkLabelsShowTheirWholeTextsOnScreen) {
     EXPECT_GE(GeometryOf(*label).width, width) << name;
   }
   EXPECT_EQ(Control(box, "StaticText2")->Width(), 98);  // the declared rectangle stays
+}
+
+// Whatever is drawn of the address is the link: found by its pixels, so a
+// longer address or another font shows here as clicks that open nothing.
+TEST_F(AboutBoxTest, EveryPointOfTheDrawnAddressOpensTheMailLinkAndNoPointBesideIt) {
+  auto box = ChooseAbout();
+  ASSERT_TRUE(fw::testing::IsOnScreen(*box));
+  fw::testing::ProcessEvents();
+  const auto label = GeometryOf(*Control(box, "StaticText2"));
+  const auto area = GeometryOf(*Control(box, "Canvas2"));
+  const fw::Color white{255, 255, 255};
+  // The band of the label's rows, from left of it to the window's edge:
+  // the credits' lines there are empty, so every mark in it is the address.
+  int left = INT_MAX, right = -1, top = INT_MAX, bottom = -1;
+  for (int y = label.top; y < label.top + label.height; ++y)
+    for (int x = label.left - 8; x < 443; ++x)
+      if (fw::testing::PixelAt(*box, x, y) != white) {
+        left = std::min(left, x), right = std::max(right, x);
+        top = std::min(top, y), bottom = std::max(bottom, y);
+      }
+  ASSERT_GE(right, left) << "no address drawn";
+  RecordProperty("DrawnAddressWidth", right - left + 1);
+  EXPECT_GE(left, area.left);
+  EXPECT_LT(right, area.left + area.width);
+  EXPECT_GE(top, area.top);
+  EXPECT_LT(bottom, area.top + area.height);
+
+  // What a press at (x, y) opens: nothing, the mail link or another link.
+  auto press = [&](int x, int y) {
+    urls.clear();
+    ClickInWindow(*box, x, y);
+    return urls;
+  };
+  const std::vector<std::string> mail{kMailLink}, nothing;
+  // Across the middle and down both ends of the drawn address.
+  std::vector<int> missed;
+  for (int x = left; x <= right; ++x)
+    if (press(x, (top + bottom) / 2) != mail) missed.push_back(x);
+  EXPECT_EQ(missed, std::vector<int>{}) << "columns of the address that open no mail link";
+  for (int y = top; y <= bottom; ++y) {
+    EXPECT_EQ(press(left, y), mail) << "y " << y;
+    EXPECT_EQ(press(right, y), mail) << "y " << y;
+  }
+  // One pixel outside the click area round the address.
+  for (int y : {top, bottom}) {
+    EXPECT_EQ(press(area.left - 1, y), nothing);
+    EXPECT_EQ(press(area.left + area.width, y), nothing);
+  }
+  for (int x : {left, (left + right) / 2, right}) {
+    EXPECT_EQ(press(x, area.top - 1), nothing);
+    EXPECT_EQ(press(x, area.top + area.height), nothing);
+  }
 }
 
 // --- File > Close ------------------------------------------------------------
