@@ -37,6 +37,16 @@ TEST_F(ControlsTest, ALabelShowsAStoredDoubleAmpersandAsOneAndCrAsALineBreak) {
   EXPECT_EQ(testing::ShownText(*label), "Text & Quizzes\nby us & friends");
 }
 
+TEST_F(ControlsTest, AOneLineLabelWidensToShowItsWholeTextAsFarAsTheWindowAllows) {
+  const std::string text = "a line far wider than its label";
+  auto label = Add<StaticText>("Wide", At(10, 10, 50, 16) + codec::EncodeRecord({{"Text", text}}));
+  auto edge = Add<StaticText>("Edge", At(420, 40, 30, 16) + codec::EncodeRecord({{"Text", text}}));
+  testing::ProcessEvents();
+  EXPECT_EQ(label->Width(), 50);  // the declared width stays
+  EXPECT_GE(testing::GeometryOf(*label).width, testing::TextWidth(*label, text));
+  EXPECT_EQ(testing::GeometryOf(*edge).width, 460 - 420);
+}
+
 TEST_F(ControlsTest, AButtonFiresActionWhenClickedOrPushedOnlyWhileEnabled) {
   auto button = Add<PushButton>("Go", At(10, 10, 100, 30) + codec::EncodeRecord({{"Caption", "A. R&D"}}));
   int actions = 0;
