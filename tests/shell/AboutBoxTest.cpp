@@ -258,9 +258,10 @@ TEST_F(AboutBoxTest, EveryPointOfTheDrawnAddressOpensTheMailLinkAndNoPointBeside
   const fw::Color white{255, 255, 255};
   // The band of the label's rows, from left of it to the window's edge:
   // the credits' lines there are empty, so every mark in it is the address.
+  const int windowWidth = fw::testing::ContentBox(*box).width;
   int left = INT_MAX, right = -1, top = INT_MAX, bottom = -1;
   for (int y = label.top; y < label.top + label.height; ++y)
-    for (int x = label.left - 8; x < 443; ++x)
+    for (int x = label.left - 8; x < windowWidth; ++x)
       if (fw::testing::PixelAt(*box, x, y) != white) {
         left = std::min(left, x), right = std::max(right, x);
         top = std::min(top, y), bottom = std::max(bottom, y);
