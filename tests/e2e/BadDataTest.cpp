@@ -10,12 +10,12 @@
 #include "browser/Window1.h"
 #include "codec/ResourceWriter.h"
 #include "codec/Wave.h"
-#include "shell/AboutBox.h"
 #include "framework/Runtime.h"
 #include "framework/Testing.h"
 #include "framework/testing/Simulate.h"
 #include "quiz/Module1.h"
 #include "quiz/RireradQuiz.h"
+#include "shell/AboutBox.h"
 #include "shell/Main.h"
 #include "tests/TestCase.h"
 #include "tests/support/Program.h"
@@ -218,7 +218,7 @@ struct MediaFault : korvane_test::NamedCase {
 const std::vector<MediaFault>& MediaFaults() {
   using Set = std::vector<codec::ResourceSpec>;
   static const std::vector<MediaFault> faults = {
-      {{"NoSounds"}, [](Set& s) { test::Remove(s, "WAVE", 168), test::Remove(s, "WAVE", 169); }, {}, 0},
+      {{"NoSounds"}, [](Set& s) { for (int id : {168, 169}) test::Remove(s, "WAVE", id); }, {}, 0},
       {{"RightAnswerSoundRemoved"}, [](Set& s) { test::Remove(s, "WAVE", 168); }, {}, 1},
       {{"SoundsOfAHeaderOnly"},
        [](Set& s) {
