@@ -13,6 +13,7 @@
 #include "codec/PropertyRecord.h"
 #include "codec/ResourceWriter.h"
 #include "codec/StyleScrap.h"
+#include "codec/Wave.h"
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
@@ -168,6 +169,25 @@ void QuizSources() {
         "# a.b.c[[[\n[[scenario]]\ntext = \"\"\"a\\\"\"\" .b.c\n[[\"\"\"\"\nhint = 'x.y[{'\n");
 }
 
+void Waves() {
+  const std::string frames = "\x01\x00\xFF\xFFlrLR"s;
+  const std::string stereo = codec::EncodeWave({.channels = 2, .sampleRate = 44100, .bitsPerSample = 16, .samples = frames});
+  // The encoder's layout: the 12-byte RIFF header, "fmt " of 16 bytes, "data".
+  const std::string header = stereo.substr(0, 12), format = stereo.substr(12, 24), samples = stereo.substr(36);
+  Write("wave", "stereo", stereo);
+  Write("wave", "mono-8-bit-odd", codec::EncodeWave({.channels = 1, .sampleRate = 8000, .bitsPerSample = 8, .samples = "abc"}));
+  Write("wave", "eight-channels-32-bit",
+        codec::EncodeWave({.channels = 8, .sampleRate = 384000, .bitsPerSample = 32, .samples = std::string(64, '\x7F')}));
+  Write("wave", "extra-chunks", header + "LIST\x07\0\0\0INFOodd\0"s + samples + format + "fact\x01\0\0\0x\0"s);
+  Write("wave", "long-format", header + "fmt \x12\0\0\0"s + format.substr(8) + "\0\0"s + samples);
+  Write("wave", "float", Set(stereo, 20, 3));
+  Write("wave", "twenty-four-bit", Set(stereo, 34, 24));
+  Write("wave", "header-only", header);
+  Write("wave", "cut-short", Cut(stereo));
+  Write("wave", "no-data", header + format);
+  Write("wave", "huge-chunk", Set(stereo, 43, '\xFF'));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -182,5 +202,6 @@ int main(int argc, char** argv) {
   QuizRecords();
   TopicSources();
   QuizSources();
+  Waves();
   return 0;
 }

@@ -106,7 +106,8 @@ void AboutBox::CreateControls0() {
   Find<fw::Canvas>(self, "Canvas2")
       ->InstallEventHandler("MouseDown", fw::MakeDelegate(self, &AboutBox::Canvas2_MouseDown));
   // The title picture goes in before the record is applied; the record has
-  // no Backdrop entry, so the picture stays. A missing picture is set too.
+  // no Backdrop entry, so the picture stays. A picture that did not load is
+  // set too: nil leaves the canvas empty.
   AddControl("Canvas4", NewControl<fw::Canvas>());
   auto title = Find<fw::Canvas>(self, "Canvas4");
   title->SetBackdrop(RireradTitle());

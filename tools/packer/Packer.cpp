@@ -8,6 +8,7 @@
 #include "codec/ContentLimits.h"
 #include "codec/FileBytes.h"
 #include "codec/ResourceWriter.h"
+#include "codec/Wave.h"
 #include "tools/packer/Manifest.h"
 #include "tools/packer/PackError.h"
 #include "tools/packer/QuizConverter.h"
@@ -85,8 +86,10 @@ void AddMedia(std::vector<codec::ResourceSpec>& out, const char* type, const fs:
 }  // namespace
 
 void CheckWave(std::string_view bytes, const std::string& file) {
-  if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE")
-    throw PackError(file, 0, "not a RIFF WAVE sound");
+  if (!codec::DecodeWave(bytes))
+    throw PackError(file, 0,
+                    "not a RIFF WAVE sound Korvane plays: integer PCM of 8, 16 or 32 bits, 1 to 8 channels, "
+                    "at most 384000 frames a second, with \"fmt \" and \"data\" chunks inside the file");
 }
 
 void CheckPng(std::string_view bytes, const std::string& file) {
