@@ -111,8 +111,7 @@ class Control {
   template <class W, class C, class Handler>
   Control Bind(const char* event, Handler handler) && {
     binds_.push_back([event, handler](const std::shared_ptr<fw::Window>& window, const char* name) {
-      fw::Need(Find<C>(window, name))
-          .InstallEventHandler(event, fw::MakeDelegate(std::static_pointer_cast<W>(window), handler));
+      fw::Need(Find<C>(window, name)).InstallEventHandler(event, fw::MakeDelegate(fw::CheckedCast<W>(window), handler));
     });
     return std::move(*this);
   }
