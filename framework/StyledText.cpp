@@ -3,6 +3,7 @@
 #include <QTextEdit>
 
 #include "framework/Controls.h"
+#include "codec/ContentLimits.h"
 #include "codec/StyleScrap.h"
 #include "framework/qt/Internal.h"
 #include "framework/qt/Views.h"
@@ -25,9 +26,13 @@ QTextCharFormat FormatOf(const codec::StyleElement& style, const QFont& fieldFon
 }  // namespace
 
 void EditField::SetTextAndStyle(const String& text, const String& styleTable) {
+  const std::string& bytes = text.Bytes();
+  // More than the packer writes is damage, and laying it out could take
+  // minutes.
+  if (!codec::TopicWithinLimits(bytes, styleTable.Bytes()))
+    throw OutOfBoundsException("text or style table beyond what a topic holds");
   auto* edit = qobject_cast<QTextEdit*>(WidgetOf(*this));
   if (!edit) return;
-  const std::string& bytes = text.Bytes();
   QTextDocument* doc = edit->document();
   doc->setUndoRedoEnabled(false);
   doc->clear();

@@ -8,8 +8,10 @@
 #include <sstream>
 
 #include "browser/Window1.h"
+#include "codec/ContentLimits.h"
 #include "codec/ResourceWriter.h"
 #include "codec/Wave.h"
+#include "framework/ResourceFork.h"
 #include "framework/Runtime.h"
 #include "framework/Testing.h"
 #include "framework/testing/Simulate.h"
@@ -132,6 +134,44 @@ TEST_F(BadDataTest, AGarbageStyleTableShowsTheTopicPlain) {
             0);
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(shown, "Text of topic 0");
+}
+
+// More than the packer writes would hold the window for seconds to minutes;
+// the program takes it for damaged data instead.
+TEST_F(BadDataTest, ATopicBeyondWhatThePackerWritesEndsInTheFixedMessage) {
+  const std::string longWord = "a " + std::string(codec::kMaxUnbreakableBytes + 1, 'w');
+  struct Damage {
+    const char* type;
+    std::string data;
+  };
+  for (const Damage& damage : {Damage{"TEXT", std::string(codec::kMaxTopicTextBytes + 1, ' ')},
+                               Damage{"TEXT", longWord},
+                               Damage{"styl", std::string(codec::kMaxStyleScrapBytes + 1, '\0')}}) {
+    SCOPED_TRACE(damage.type);
+    set = test::FixtureResources();
+    test::Replace(set, damage.type, 133, damage.data);
+    messages.clear();
+    std::string shown = "<not reached>";
+    EXPECT_EQ(Run([&] {
+                auto window = Window1::Instance();
+                auto list = fw::CheckedCast<fw::Listbox>(fw::RuntimeWindowControlByName(window, "BrowserListBox"));
+                list->SetListIndex(5);
+                shown = fw::CheckedCast<fw::EditField>(fw::RuntimeWindowControlByName(window, "BrowserEditField"))
+                            ->Text()
+                            .Bytes();
+              }),
+              0);
+    EXPECT_EQ(messages, std::vector<std::string>{kDataMissing});
+    EXPECT_EQ(shown, "");
+  }
+}
+
+TEST_F(BadDataTest, AFileLargerThanThePackerWritesIsNoResourceFile) {
+  set.push_back({"PNG ", 1, std::nullopt, std::string(codec::kMaxResourceFileBytes, 'p')});
+  const std::string path = test::WriteResourceFile(dir, set);
+  EXPECT_EQ(fw::ResourceFork::Open(path), nullptr);
+  EXPECT_EQ(RunOver(path), 0);
+  EXPECT_EQ(messages, std::vector<std::string>{kDataMissing});
 }
 
 // --- Sounds and the title picture that cannot be loaded ----------------------

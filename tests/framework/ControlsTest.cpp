@@ -3,6 +3,7 @@
 #include <QTextEdit>
 
 #include "framework/Media.h"
+#include "codec/ContentLimits.h"
 #include "codec/StyleScrap.h"
 #include "framework/qt/Views.h"
 #include "framework/testing/Simulate.h"
@@ -197,6 +198,19 @@ TEST_F(ControlsTest, AMalformedStyleTableNeverLosesTheText) {
                            codec::EncodeStyleScrap({StyleRun(6, 999, 0x80, 0)})}) {
     field->SetTextAndStyle(String::Raw(text), String::Raw(styl));
     EXPECT_EQ(field->Text().Bytes(), text);
+  }
+}
+
+TEST_F(ControlsTest, TextOrAStyleTableBeyondATopicsBoundsIsRefusedWhole) {
+  auto field = Add<EditField>("Reader", At(0, 0, 300, 200) + codec::EncodeRecord({{"Styled", true}}));
+  const std::string styl = codec::EncodeStyleScrap({StyleRun(0, 3, 0, 12)});
+  field->SetTextAndStyle(String::Raw("shown"), String::Raw(styl));
+  for (const auto& [text, table] :
+       {std::pair{std::string(codec::kMaxTopicTextBytes + 1, ' '), styl},
+        std::pair{"a " + std::string(codec::kMaxUnbreakableBytes + 1, 'w'), styl},
+        std::pair{std::string("text"), styl + std::string(codec::kMaxStyleScrapBytes, '\0')}}) {
+    EXPECT_THROW(field->SetTextAndStyle(String::Raw(text), String::Raw(table)), OutOfBoundsException);
+    EXPECT_EQ(field->Text().Bytes(), "shown");
   }
 }
 

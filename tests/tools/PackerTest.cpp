@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "codec/ContentLimits.h"
 #include "codec/FileBytes.h"
 #include "codec/ResourceMap.h"
 #include "codec/StyleScrap.h"
@@ -134,6 +135,44 @@ INSTANTIATE_TEST_SUITE_P(
                       "resources.toml", 1, "[pictures] needs id 169"},
         SourceRefusal{"PictureNotPng", [](auto& d) { d.Write("title.png", "GIF89a"); }, "title.png", 0, "PNG"}),
     korvane_test::CaseName());
+
+std::string Png(std::size_t size) {
+  std::string png("\x89PNG\r\n\x1A\n", 8);
+  png.resize(size, '\0');
+  return png;
+}
+
+// Pictures 200 on besides the fixture's media, each of the largest size a
+// medium may have.
+void AddLargestPictures(const DataFolder& d, int count) {
+  std::string manifest =
+      "topics = \"topics\"\nquizzes = [\"q/one.toml\", \"q/two.toml\", \"q/three.toml\"]\n"
+      "[sounds]\n168 = \"s/right.wav\"\n169 = \"s/wrong.wav\"\n[pictures]\n169 = \"title.png\"\n";
+  for (int k = 0; k < count; ++k) {
+    manifest += std::to_string(200 + k) + " = \"p" + std::to_string(k) + ".png\"\n";
+    d.Write("p" + std::to_string(k) + ".png", Png(codec::kMaxMediaBytes));
+  }
+  d.Write("resources.toml", manifest);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, PackerRefusal,
+    ::testing::Values(
+        SourceRefusal{"TopicSourceOver1MiB", [](auto& d) { d.Write("topics/t03.md", "# T\n\n" + std::string(1 << 20, 'x')); },
+                      "topics/t03.md", 0, "at most 1048576"},
+        SourceRefusal{"PictureTooLarge", [](auto& d) { d.Write("title.png", Png(codec::kMaxMediaBytes + 1)); },
+                      "title.png", 0, "at most 1048576"},
+        SourceRefusal{"FileTooLarge", [](auto& d) { AddLargestPictures(d, 8); }, "resources.toml", 0,
+                      "Korvane reads at most 8388608"}),
+    korvane_test::CaseName());
+
+TEST(Packer, TheLargestFileItPacksIsOneTheReaderTakes) {
+  DataFolder data;
+  AddLargestPictures(data, 7);
+  const std::string file = PackResources(data.path());
+  EXPECT_GT(file.size(), 7 * codec::kMaxMediaBytes);
+  EXPECT_TRUE(codec::ResourceMap::Parse(file));
+}
 
 TEST(Packer, OutputIsReplacedWhole) {
   DataFolder data;
