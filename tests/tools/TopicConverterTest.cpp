@@ -83,8 +83,8 @@ std::string Repeat(std::string_view piece, std::size_t times) {
   return out;
 }
 
-// Lines of 99 letters in one paragraph: the text's byte 16384 (the bound)
-// comes from line 166.
+// Lines of 99 letters in one paragraph: the text's byte 8192 (the bound)
+// comes from line 84.
 std::string LongParagraph(int lines) { return "# T\n\n" + Repeat(std::string(99, 'x') + "\n", lines); }
 
 struct Refusal : korvane_test::NamedCase {
@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"DeepEmphasis", "# T\n\n" + std::string(200000, '*') + "x" + std::string(200000, '*') + "\n", 3,
                 "100 levels deep"},
         Refusal{"DeepLists", "# T\n\ntext\n\n" + Repeat("- ", 200) + "x\n", 5, "100 levels deep"},
-        Refusal{"TopicTooLarge", LongParagraph(200), 166, "at most 16384"},
+        Refusal{"TopicTooLarge", LongParagraph(100), 84, "at most 8192"},
         Refusal{"WordTooLong", "# T\n\nshort words\nthen " + std::string(257, 'w') + " end\n", 4,
                 "word of 257 bytes"},
         Refusal{"WordAcrossEmphasis", "# T\n\ntext\n" + std::string(200, 'a') + "*" + std::string(100, 'b') + "*\n", 4,
@@ -142,10 +142,10 @@ INSTANTIATE_TEST_SUITE_P(
     korvane_test::CaseName());
 
 TEST(TopicConverter, KeepsTopicsAndWordsAtTheirBounds) {
-  // 3 bytes of title and breaks, then 163 lines of 100 bytes with their
-  // spaces, then 81 more.
-  std::string markdown = LongParagraph(163) + std::string(81, 'y') + "\n";
-  EXPECT_EQ(ConvertTopic(markdown, "t.md").text.size(), 16384u);
+  // 3 bytes of title and breaks, then 81 lines of 100 bytes with their
+  // spaces, then 89 more.
+  std::string markdown = LongParagraph(81) + std::string(89, 'y') + "\n";
+  EXPECT_EQ(ConvertTopic(markdown, "t.md").text.size(), 8192u);
   EXPECT_THROW(ConvertTopic(markdown + "z\n", "t.md"), PackError);
 
   const std::string word(256, 'w');
