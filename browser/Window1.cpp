@@ -1,13 +1,11 @@
 #include "browser/Window1.h"
 
 #include "codec/ContentIds.h"
-#include "framework/Delegate.h"
 #include "framework/ResourceFork.h"
 #include "framework/Runtime.h"
 #include "quiz/HintWindow.h"
 #include "quiz/Module1.h"
 #include "shell/App.h"
-#include "declare/Declare.h"
 #include "shell/Menu.h"
 #include "shell/MenuNames.h"
 
@@ -15,77 +13,29 @@ namespace korvane {
 
 using namespace declare;
 
-const std::string& Window1::WindowRecord() {
-  static const std::string record = declare::WindowRecord({
+WindowLook Window1::Look() {
+  return {
       .width = 625, .height = 432,
       .minWidth = 625, .minHeight = 432, .maxWidth = 3000, .maxHeight = 3000,
       .title = "",
       .resizeable = true, .liveResize = true, .maximizeButton = true, .minimizeButton = true,
-  });
-  return record;
+  };
 }
 
-const std::string& Window1::EditFieldRecord() {
-  // The reader: styled, locked to every edge, one pixel past the window's.
-  static const std::string record =
-      declare::EditFieldRecord("BrowserEditField", {180, 0, 446, 418},
-                               {.tabIndex = 0, .styled = true, .textSize = 12, .textFont = "System"},
-                               {.left = true, .top = true, .right = true, .bottom = true});
-  return record;
+ControlTable Window1::Declare() {
+  return {
+      // The reader: styled, locked to every edge, one pixel past the window's.
+      EditField("BrowserEditField", {180, 0, 446, 418}, 0, {.styled = true, .textSize = 12, .textFont = "System"},
+                {.locks = kEveryEdge}),
+      Listbox("BrowserListBox", {0, 0, 181, 418}, 1, {.locks = {.left = true, .top = true, .bottom = true}})
+          .On("Open", &Window1::BrowserListBox_Open)
+          .On("Change", &Window1::BrowserListBox_Change),
+  };
 }
-
-const std::string& Window1::ListBoxRecord() {
-  static const std::string record = Record(
-      {
-          {"TabIndex", 1},
-          {"ColumnsResizable", false},
-          {"DefaultRowHeight", -1},
-          {"GridLinesVertical", 0},
-          {"GridLinesHorizontal", 0},
-          {"DataField", ""},
-          {"DataSource", ""},
-          {"ScrollPosition", 0},
-          {"ScrollBarVertical", true},
-          {"ScrollPositionX", 0},
-          {"ScrollBarHorizontal", false},
-          {"HeadingIndex", -1},
-          {"SelectionType", 0},
-          {"EnableDragReorder", false},
-          {"EnableDrag", false},
-          {"Hierarchical", false},
-          {"InitialValue", ""},
-          {"UseFocusRing", false},
-          {"HasHeading", false},
-          {"ColumnWidths", ""},
-          {"ColumnCount", 1},
-          {"Enabled", true},
-          {"Underline", false},
-          {"Italic", false},
-          {"Bold", false},
-          {"TextSize", 10},
-          {"TextFont", "Geneva"},
-      },
-      ControlTail("BrowserListBox", {0, 0, 181, 418}, {.left = true, .top = true, .right = false, .bottom = true}));
-  return record;
-}
-
-std::shared_ptr<Window1> Window1::Instance() { return fw::ImplicitWindow<Window1>(); }
 
 void Window1::Layout() {
   SetMenuBar(Menu::Instance());
-  fw::SetProperties(*this, WindowRecord());
-}
-
-void Window1::CreateControls() { CreateControls0(); }
-
-void Window1::CreateControls0() {
-  auto self = Self<Window1>();
-  CreateControl<fw::EditField>(self, "BrowserEditField", EditFieldRecord());
-  CreateControl<fw::Listbox>(self, "BrowserListBox", ListBoxRecord());
-  Find<fw::Listbox>(self, "BrowserListBox")
-      ->InstallEventHandler("Open", fw::MakeDelegate(self, &Window1::BrowserListBox_Open));
-  Find<fw::Listbox>(self, "BrowserListBox")
-      ->InstallEventHandler("Change", fw::MakeDelegate(self, &Window1::BrowserListBox_Change));
+  DeclaredWindow::Layout();
 }
 
 namespace {
@@ -132,8 +82,7 @@ void Window1::BrowserListBox_Change(const std::shared_ptr<fw::Listbox>&) {
 }
 
 void Window1::AddMenuHandlers(const std::shared_ptr<fw::Window>& w) {
-  auto window = fw::CheckedCast<Window1>(w);
-  AddMenuHandler(menu::kFileClose, fw::MakeDelegate(window, &Window1::FileClose_Action));
+  BindMenuHandler(w, menu::kFileClose, &Window1::FileClose_Action);
 }
 
 void Window1::Event_Close() { fw::Quit(0); }

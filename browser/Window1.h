@@ -3,22 +3,20 @@
 #pragma once
 
 #include <memory>
-#include <string>
 
+#include "declare/DeclaredWindow.h"
 #include "framework/Controls.h"
-#include "framework/Window.h"
 
 namespace korvane {
 
-class Window1 : public fw::Window {
+class Window1 : public declare::DeclaredWindow<Window1> {
  public:
   static constexpr const char* kClassName = "Window1.Window1";
-  // The implicit instance: the open main window, or a new one.
-  static std::shared_ptr<Window1> Instance();
+  static declare::WindowLook Look();
+  static declare::ControlTable Declare();
 
+  // Installs the menu bar before the window record is applied.
   void Layout() override;
-  void CreateControls() override;
-  virtual void CreateControls0();
   virtual void BrowserListBox_Open(const std::shared_ptr<fw::Listbox>& me);
   virtual void BrowserListBox_Change(const std::shared_ptr<fw::Listbox>& me);
   void AddMenuHandlers(const std::shared_ptr<fw::Window>& w) override;
@@ -26,11 +24,6 @@ class Window1 : public fw::Window {
   virtual bool FileClose_Action();
   // Ends a quiz run and shows its result.
   virtual void Finish();
-
-  // The declared records, for tests.
-  static const std::string& WindowRecord();
-  static const std::string& EditFieldRecord();
-  static const std::string& ListBoxRecord();
 };
 
 }  // namespace korvane

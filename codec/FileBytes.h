@@ -7,15 +7,14 @@
 #include <optional>
 #include <string>
 
+#include "codec/ContentLimits.h"
+
 namespace codec {
 
-// Generous for a resource file (its data area stays below 16 MiB), small
-// enough that a wrong path cannot exhaust memory.
-inline constexpr std::size_t kMaxFileBytes = 64u << 20;
-
 // The whole content of a regular file; nullopt when it cannot be opened or
-// read, or holds more than `limit` bytes.
+// read, or holds more than `limit` bytes. By default the limit is that of a
+// resource file, which also keeps a wrong path from exhausting memory.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path,
-                                         std::size_t limit = kMaxFileBytes);
+                                         std::size_t limit = kMaxResourceFileBytes);
 
 }  // namespace codec

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "codec/ContentLimits.h"
 #include "codec/ResourceLayout.h"
 
 namespace codec {
@@ -128,6 +129,7 @@ std::optional<std::vector<ResourceRef>> ReadReferenceList(const ListedType& type
 }  // namespace
 
 std::optional<ResourceMap> ResourceMap::Parse(std::string_view file) {
+  if (file.size() > kMaxResourceFileBytes) return std::nullopt;
   const auto header = rsrc::ReadFileHeader(file, 0);
   if (!header || !AreasFit(*header, file.size())) return std::nullopt;
   Areas areas{*header, file.substr(header->dataOffset, header->dataLength),

@@ -32,7 +32,8 @@ struct ResourceRef {
 // is left out of Types().
 class ResourceMap {
  public:
-  // Checks the whole structure before anything is used: header and areas
+  // Checks the whole structure before anything is used: no more bytes than
+  // the packer writes (kMaxResourceFileBytes), header and areas
   // inside the file and apart from each other, type and reference lists inside
   // the map and not overlapping, no type listed twice, no id twice within a
   // type, every data block and name inside its area. Returns nullopt when any

@@ -11,6 +11,7 @@ namespace {
 
 constexpr std::size_t kCountSize = 2;
 constexpr std::size_t kElementSize = 20;
+static_assert(kMaxStyleScrapBytes == kCountSize + kElementSize * kMaxStyleElements);
 
 void AppendElement(std::string& out, const StyleElement& e) {
   PutU32(out, static_cast<std::uint32_t>(e.startChar));

@@ -15,6 +15,8 @@ inline constexpr std::uint8_t kFaceBold = 0x01;
 inline constexpr std::uint8_t kFaceItalic = 0x02;
 inline constexpr std::uint8_t kFaceUnderline = 0x04;
 inline constexpr int kMaxStyleElements = 1601;
+// A scrap of kMaxStyleElements: the count, then 20 bytes an element.
+inline constexpr std::size_t kMaxStyleScrapBytes = 2 + 20 * kMaxStyleElements;
 
 struct StyleElement {
   std::int32_t startChar = 0;          // byte offset into the text

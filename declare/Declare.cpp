@@ -2,36 +2,70 @@
 
 namespace korvane::declare {
 
-Fields ControlTail(const char* name, Rect r, Locks locks, bool visible, const char* initialParent) {
-  return {
-      {"LockBottom", locks.bottom},
-      {"LockRight", locks.right},
-      {"LockTop", locks.top},
-      {"LockLeft", locks.left},
+namespace {
+
+using codec::RecordField;
+using Fields = std::vector<RecordField>;
+
+// A record from a head of class-specific entries and the tail that every
+// control record of the program ends with (the About box's aside).
+std::string Record(const char* name, Rect r, Fields head, const Tail& tail) {
+  head.insert(head.end(), {
+      {"LockBottom", tail.locks.bottom},
+      {"LockRight", tail.locks.right},
+      {"LockTop", tail.locks.top},
+      {"LockLeft", tail.locks.left},
       {"AutoDeactivate", true},
       {"DisabledBalloonHelp", ""},
       {"BalloonHelp", ""},
       {"HelpTag", ""},
-      {"InitialParent", initialParent},
+      {"InitialParent", tail.initialParent},
       {"Height", r.height},
       {"Width", r.width},
       {"Top", r.top},
       {"Left", r.left},
-      {"Visible", visible},
+      {"Visible", tail.visible},
       {"TabPanelIndex", 0},
       {"Index", kNoIndex},
       {"Name", name},
+  });
+  return codec::EncodeRecord(head);
+}
+
+// The About box's records begin with name, place and locks, all false.
+Fields AboutHead(const char* name, Rect r, int tabIndex) {
+  return {
+      {"Name", name},
+      {"Index", kNoIndex},
+      {"Left", r.left},
+      {"Top", r.top},
+      {"Width", r.width},
+      {"Height", r.height},
+      {"LockLeft", false},
+      {"LockTop", false},
+      {"LockRight", false},
+      {"LockBottom", false},
+      {"TabPanelIndex", 0},
+      {"TabIndex", tabIndex},
   };
 }
 
-std::string Record(const Fields& head, const Fields& tail) {
-  Fields all = head;
-  all.insert(all.end(), tail.begin(), tail.end());
-  return codec::EncodeRecord(all);
+template <class C>
+Control Line(const char* name, Rect r, Fields head, const Tail& tail) {
+  return Control::Of<C>(name, Record(name, r, std::move(head), tail));
 }
 
-Fields WindowFields(const WindowLook& w) {
-  return {
+}  // namespace
+
+void Control::Create(const std::shared_ptr<fw::Window>& window) const {
+  std::shared_ptr<fw::RectControl> control = add_(window, name_);
+  if (before_) before_(control);
+  fw::SetProperties(fw::Need(control), record_);
+  for (const auto& bind : binds_) bind(window, name_);
+}
+
+std::string WindowRecord(const WindowLook& w) {
+  return codec::EncodeRecord({
       {"Placement", w.placement},
       {"Width", w.width},
       {"Height", w.height},
@@ -54,82 +88,132 @@ Fields WindowFields(const WindowLook& w) {
       {"MinimizeButton", w.minimizeButton},
       {"BalloonHelp", ""},
       {"MacProcID", 0},
+  });
+}
+
+Control EditField(const char* name, Rect r, int tabIndex, const FieldLook& f, const Tail& tail) {
+  Fields head = {
+      {"TabIndex", tabIndex},
+      {"Mask", ""},
+      {"Format", ""},
+      {"DataField", ""},
+      {"DataSource", ""},
+      {"Text", ""},
+      {"Enabled", true},
+      {"BackColor", Color{255, 255, 255}},
+      {"TextColor", Color{0, 0, 0}},
+      {"Alignment", 0},
+      {"AcceptTabs", false},
+      {"LimitText", 0},
+      {"ReadOnly", true},
+      {"UseFocusRing", false},
+      {"Password", false},
+      {"Styled", f.styled},
+      {"ScrollBarVertical", true},
+      {"ScrollBar", true},
+      {"ScrollBarHorizontal", false},
+      {"MultiLine", true},
+      {"Border", f.border},
+      {"Underline", false},
+      {"Italic", false},
+      {"Bold", false},
+      {"TextSize", f.textSize},
+      {"TextFont", f.textFont},
   };
+  return Line<fw::EditField>(name, r, std::move(head), tail);
 }
 
-std::string WindowRecord(const WindowLook& look) { return codec::EncodeRecord(WindowFields(look)); }
-
-std::string EditFieldRecord(const char* name, Rect r, const FieldLook& f, Locks locks) {
-  return Record(
-      {
-          {"TabIndex", f.tabIndex},
-          {"Mask", ""},
-          {"Format", ""},
-          {"DataField", ""},
-          {"DataSource", ""},
-          {"Text", ""},
-          {"Enabled", true},
-          {"BackColor", Color{255, 255, 255}},
-          {"TextColor", Color{0, 0, 0}},
-          {"Alignment", 0},
-          {"AcceptTabs", false},
-          {"LimitText", 0},
-          {"ReadOnly", true},
-          {"UseFocusRing", false},
-          {"Password", false},
-          {"Styled", f.styled},
-          {"ScrollBarVertical", true},
-          {"ScrollBar", true},
-          {"ScrollBarHorizontal", false},
-          {"MultiLine", true},
-          {"Border", f.border},
-          {"Underline", false},
-          {"Italic", false},
-          {"Bold", false},
-          {"TextSize", f.textSize},
-          {"TextFont", f.textFont},
-      },
-      ControlTail(name, r, locks));
+Control Listbox(const char* name, Rect r, int tabIndex, const Tail& tail) {
+  Fields head = {
+      {"TabIndex", tabIndex},
+      {"ColumnsResizable", false},
+      {"DefaultRowHeight", -1},
+      {"GridLinesVertical", 0},
+      {"GridLinesHorizontal", 0},
+      {"DataField", ""},
+      {"DataSource", ""},
+      {"ScrollPosition", 0},
+      {"ScrollBarVertical", true},
+      {"ScrollPositionX", 0},
+      {"ScrollBarHorizontal", false},
+      {"HeadingIndex", -1},
+      {"SelectionType", 0},
+      {"EnableDragReorder", false},
+      {"EnableDrag", false},
+      {"Hierarchical", false},
+      {"InitialValue", ""},
+      {"UseFocusRing", false},
+      {"HasHeading", false},
+      {"ColumnWidths", ""},
+      {"ColumnCount", 1},
+      {"Enabled", true},
+      {"Underline", false},
+      {"Italic", false},
+      {"Bold", false},
+      {"TextSize", 10},
+      {"TextFont", "Geneva"},
+  };
+  return Line<fw::Listbox>(name, r, std::move(head), tail);
 }
 
-std::string LabelRecord(const char* name, Rect r, int tabIndex, const LabelLook& look, bool visible,
-                        const char* initialParent) {
-  return Record(
-      {
-          {"TabIndex", tabIndex},
-          {"DataField", ""},
-          {"DataSource", ""},
-          {"Enabled", true},
-          {"MultiLine", look.multiLine},
-          {"TextColor", Color{0, 0, 0}},
-          {"TextAlign", look.align},
-          {"Text", look.text},
-          {"Underline", false},
-          {"Italic", false},
-          {"Bold", look.bold},
-          {"TextSize", look.size},
-          {"TextFont", look.font},
-      },
-      ControlTail(name, r, {}, visible, initialParent));
+Control PushButton(const char* name, Rect r, int tabIndex, const ButtonLook& b, const Tail& tail) {
+  Fields head = {
+      {"TabIndex", tabIndex},
+      {"Enabled", true},
+      {"Cancel", false},
+      {"Default", b.isDefault},
+      {"Caption", b.caption},
+      {"Underline", false},
+      {"Italic", false},
+      {"Bold", false},
+      {"TextSize", b.size},
+      {"TextFont", b.font},
+  };
+  return Line<fw::PushButton>(name, r, std::move(head), tail);
 }
 
-std::string AboutLabelRecord(const AboutLabel& l) {
-  return codec::EncodeRecord({
-      {"Name", l.name},
-      {"Index", kNoIndex},
-      {"Left", l.rect.left},
-      {"Top", l.rect.top},
-      {"Width", l.rect.width},
-      {"Height", l.rect.height},
-      {"LockLeft", false},
-      {"LockTop", false},
-      {"LockRight", false},
-      {"LockBottom", false},
-      {"TabPanelIndex", 0},
-      {"TabIndex", l.tabIndex},
+Control StaticText(const char* name, Rect r, int tabIndex, const LabelLook& l, const Tail& tail) {
+  Fields head = {
+      {"TabIndex", tabIndex},
+      {"DataField", ""},
+      {"DataSource", ""},
+      {"Enabled", true},
+      {"MultiLine", l.multiLine},
+      {"TextColor", Color{0, 0, 0}},
+      {"TextAlign", l.align},
       {"Text", l.text},
-      {"TextAlign", l.textAlign},
-      {"TextColor", l.textColor},
+      {"Underline", false},
+      {"Italic", false},
+      {"Bold", l.bold},
+      {"TextSize", l.size},
+      {"TextFont", l.font},
+  };
+  return Line<fw::StaticText>(name, r, std::move(head), tail);
+}
+
+Control Separator(const char* name, Rect r, int tabIndex, const Tail& tail) {
+  return Line<fw::Separator>(name, r, {{"TabIndex", tabIndex}, {"Enabled", true}}, tail);
+}
+
+Control RoundRectangle(const char* name, Rect r, int tabIndex, const BoxLook& box, const Tail& tail) {
+  Fields head = {
+      {"TabIndex", tabIndex},
+      {"OvalHeight", 16},
+      {"OvalWidth", 16},
+      {"BorderColor", box.border},
+      {"BorderWidth", 1},
+      {"FillColor", box.fill},
+      {"Enabled", true},
+  };
+  return Line<fw::RoundRectangle>(name, r, std::move(head), tail);
+}
+
+Control AboutLabel(const char* name, Rect r, int tabIndex, const AboutLabelLook& l, const char* initialParent) {
+  Fields fields = AboutHead(name, r, tabIndex);
+  fields.insert(fields.end(), {
+      {"Text", l.text},
+      {"TextAlign", l.align},
+      {"TextColor", l.color},
       {"Multiline", l.multiline},
       {"Enabled", true},
       {"Visible", true},
@@ -142,24 +226,14 @@ std::string AboutLabelRecord(const AboutLabel& l) {
       {"Underline", l.underline},
       {"DataSource", ""},
       {"DataField", ""},
-      {"InitialParent", l.initialParent},
+      {"InitialParent", initialParent},
   });
+  return Control::Of<fw::StaticText>(name, codec::EncodeRecord(fields));
 }
 
-std::string AboutCanvasRecord(const AboutCanvas& c) {
-  return codec::EncodeRecord({
-      {"Name", c.name},
-      {"Index", kNoIndex},
-      {"Left", c.rect.left},
-      {"Top", c.rect.top},
-      {"Width", c.rect.width},
-      {"Height", c.rect.height},
-      {"LockLeft", false},
-      {"LockTop", false},
-      {"LockRight", false},
-      {"LockBottom", false},
-      {"TabPanelIndex", 0},
-      {"TabIndex", c.tabIndex},
+Control AboutCanvas(const char* name, Rect r, int tabIndex, const char* initialParent) {
+  Fields fields = AboutHead(name, r, tabIndex);
+  fields.insert(fields.end(), {
       {"Visible", true},
       {"HelpTag", ""},
       {"AutoDeactivate", true},
@@ -168,8 +242,9 @@ std::string AboutCanvasRecord(const AboutCanvas& c) {
       {"AcceptFocus", false},
       {"AcceptTabs", false},
       {"EraseBackground", true},
-      {"InitialParent", c.initialParent},
+      {"InitialParent", initialParent},
   });
+  return Control::Of<fw::Canvas>(name, codec::EncodeRecord(fields));
 }
 
 }  // namespace korvane::declare

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "framework/Properties.h"
+#include "codec/ContentLimits.h"
 #include "codec/StyleScrap.h"
 #include "framework/qt/ControlView.h"
 #include "framework/qt/Internal.h"
@@ -94,6 +95,10 @@ void EditField::SetText(const String& text) {
 }
 
 void EditField::SetTextAndStyle(const String& text, const String& styleTable) {
+  // More than the packer writes is damage, and laying it out could take
+  // minutes.
+  if (!codec::TopicWithinLimits(text.Bytes(), styleTable.Bytes()))
+    throw OutOfBoundsException("text or style table beyond what a topic holds");
   if (!Hold(text, styleTable)) ApplyStyledText(text, styleTable, false);
 }
 

@@ -16,7 +16,9 @@ class EditField : public RectControl {
   void SetText(const String& text);
   // Replaces the content with `text` styled by a TextEdit style table
   // (`styl`). A table that is short or malformed is applied as far as it is
-  // sound; the text always arrives whole.
+  // sound; the text always arrives whole. Raises OutOfBoundsException,
+  // leaving the content as it was, for more than a topic can hold
+  // (codec::TopicWithinLimits).
   void SetTextAndStyle(const String& text, const String& styleTable);
   int SelStart() const;
   void SetSelStart(int position);

@@ -5,61 +5,21 @@
 #include <QImage>
 #include <QLibrary>
 
-#include <cstdint>
+#include <optional>
 
+#include "codec/Wave.h"
 #include "framework/audio/AudioModule.h"
 #include "framework/qt/Internal.h"
 #include "framework/qt/MediaImpl.h"
 
 namespace fw {
-namespace {
 
-std::uint32_t Le32(const std::string& b, std::size_t at) {
-  return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at])) |
-         static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 1])) << 8 |
-         static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 2])) << 16 |
-         static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 3])) << 24;
-}
-
-std::uint16_t Le16(const std::string& b, std::size_t at) {
-  return static_cast<std::uint16_t>(static_cast<unsigned char>(b[at]) |
-                                    static_cast<unsigned char>(b[at + 1]) << 8);
-}
-
-}  // namespace
-
-std::shared_ptr<Sound> Sound::FromWave(std::string bytes) {
-  if (bytes.size() < 12 || bytes.compare(0, 4, "RIFF") != 0 || bytes.compare(8, 4, "WAVE") != 0)
-    return nullptr;
-  int rate = 0, channelCount = 0, bitsPerSample = 0;
-  bool haveFormat = false;
-  QByteArray samples;
-  bool haveSamples = false;
-  std::size_t at = 12;
-  while (at + 8 <= bytes.size()) {
-    std::string id = bytes.substr(at, 4);
-    std::uint64_t size = Le32(bytes, at + 4);
-    std::size_t body = at + 8;
-    if (body + size > bytes.size()) return nullptr;
-    if (id == "fmt " && size >= 16) {
-      std::uint16_t encoding = Le16(bytes, body), channels = Le16(bytes, body + 2);
-      std::uint32_t sampleRate = Le32(bytes, body + 4);
-      std::uint16_t bits = Le16(bytes, body + 14);
-      if (encoding != 1 || channels == 0 || channels > 8 || sampleRate == 0 || sampleRate > 384000) return nullptr;
-      if (bits != 8 && bits != 16 && bits != 32) return nullptr;
-      rate = static_cast<int>(sampleRate);
-      channelCount = channels;
-      bitsPerSample = bits;
-      haveFormat = true;
-    } else if (id == "data") {
-      samples = QByteArray(bytes.data() + body, static_cast<qsizetype>(size));
-      haveSamples = true;
-    }
-    at = body + size + (size & 1);  // chunks are padded to even lengths
-  }
-  if (!haveFormat || !haveSamples) return nullptr;
-  return std::make_shared<Sound>(
-      std::make_unique<Impl>(Impl{rate, channelCount, bitsPerSample, std::move(samples)}));
+std::shared_ptr<Sound> Sound::FromWave(std::string_view bytes) {
+  const std::optional<codec::WaveSound> wave = codec::DecodeWave(bytes);
+  if (!wave) return nullptr;
+  QByteArray samples(wave->samples.data(), static_cast<qsizetype>(wave->samples.size()));
+  return std::make_shared<Sound>(std::make_unique<Impl>(
+      Impl{wave->sampleRate, wave->channels, wave->bitsPerSample, std::move(samples)}));
 }
 
 Sound::Sound(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "framework/Object.h"
 
@@ -10,8 +11,9 @@ namespace fw {
 
 class Sound : public Object {
  public:
-  // A sound from a RIFF WAVE file's bytes (PCM); nil when they are not one.
-  static std::shared_ptr<Sound> FromWave(std::string bytes);
+  // A sound from a RIFF WAVE file's bytes; nil when they are not one that
+  // Korvane plays (integer PCM, see codec/Wave.h).
+  static std::shared_ptr<Sound> FromWave(std::string_view bytes);
   ~Sound() override;
   // Starts playing and returns at once. Where the machine has no audio
   // device it does nothing, quietly.

@@ -67,7 +67,7 @@ String ResourceFork::GetNamedResource(const String& type, const String& name) co
 std::shared_ptr<Sound> ResourceFork::GetSound(int id) const {
   const Impl& impl = Need();
   const codec::ResourceRef* ref = impl.map.ById("WAVE", id);
-  return ref ? Sound::FromWave(impl.bytes.substr(ref->dataOffset, ref->length)) : nullptr;
+  return ref ? Sound::FromWave(std::string_view(impl.bytes).substr(ref->dataOffset, ref->length)) : nullptr;
 }
 
 std::shared_ptr<Picture> ResourceFork::GetPicture(int id) const {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "codec/PropertyRecord.h"
 #include "codec/ResourceWriter.h"
 #include "codec/StyleScrap.h"
+#include "codec/Wave.h"
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
@@ -131,6 +133,61 @@ void QuizRecords() {
   Write("quiz_record", "one-byte", "\x01"s);
 }
 
+std::string Repeat(const std::string& piece, int times) {
+  std::string out;
+  for (int k = 0; k < times; ++k) out += piece;
+  return out;
+}
+
+std::string Source(const fs::path& relative) {
+  std::ifstream in(fs::path(KORVANE_DATA_DIR) / relative, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Real topics, then each bound of the converter just kept and just passed.
+void TopicSources() {
+  for (const char* topic : {"01-ad-hominem.md", "24-false-dilemma.md", "38-straw-man.md"})
+    Write("topic_source", topic, Source(fs::path("topics") / topic));
+  const std::string title = "# T\n\n";
+  Write("topic_source", "quotes-100-deep", title + Repeat(">", 97) + " *x*\n");
+  Write("topic_source", "quotes-101-deep", title + Repeat(">", 98) + " *x*\n");
+  Write("topic_source", "emphasis-deep", title + Repeat("*", 120) + "x" + Repeat("*", 120) + "\n");
+  Write("topic_source", "word-256", title + "a " + Repeat("w", 255) + "-" + Repeat("w", 256) + "\n");
+  Write("topic_source", "word-257-across-emphasis", title + Repeat("w", 200) + "_" + Repeat("v", 57) + "_\n");
+  Write("topic_source", "combining-marks", title + "a" + Repeat("\xCC\x81", 128) + "\n");
+  Write("topic_source", "unsupported", title + "1. one\n\n| a |\n|---|\n\n[l](u) `c`\n\n---\n");
+}
+
+void QuizSources() {
+  Write("quiz_source", "quiz1.toml", Source("quizzes/quiz1.toml"));
+  Write("quiz_source", "resources.toml", Source("resources.toml"));
+  Write("quiz_source", "key-16-parts", "a" + Repeat(".b", 15) + " = 1\n[t" + Repeat(".\"q\"", 15) + "]\n");
+  Write("quiz_source", "key-17-parts", "a" + Repeat(" . b", 16) + " = 1\n");
+  Write("quiz_source", "brackets-32-deep", "x = " + Repeat("[", 31) + "{y = 1.5}" + Repeat("]", 31) + "\n");
+  Write("quiz_source", "brackets-33-deep", "x = " + Repeat("[", 33) + Repeat("]", 33) + "\n");
+  Write("quiz_source", "strings-and-comments",
+        "# a.b.c[[[\n[[scenario]]\ntext = \"\"\"a\\\"\"\" .b.c\n[[\"\"\"\"\nhint = 'x.y[{'\n");
+}
+
+void Waves() {
+  const std::string frames = "\x01\x00\xFF\xFFlrLR"s;
+  const std::string stereo = codec::EncodeWave({.channels = 2, .sampleRate = 44100, .bitsPerSample = 16, .samples = frames});
+  // The encoder's layout: the 12-byte RIFF header, "fmt " of 16 bytes, "data".
+  const std::string header = stereo.substr(0, 12), format = stereo.substr(12, 24), samples = stereo.substr(36);
+  Write("wave", "stereo", stereo);
+  Write("wave", "mono-8-bit-odd", codec::EncodeWave({.channels = 1, .sampleRate = 8000, .bitsPerSample = 8, .samples = "abc"}));
+  Write("wave", "eight-channels-32-bit",
+        codec::EncodeWave({.channels = 8, .sampleRate = 384000, .bitsPerSample = 32, .samples = std::string(64, '\x7F')}));
+  Write("wave", "extra-chunks", header + "LIST\x07\0\0\0INFOodd\0"s + samples + format + "fact\x01\0\0\0x\0"s);
+  Write("wave", "long-format", header + "fmt \x12\0\0\0"s + format.substr(8) + "\0\0"s + samples);
+  Write("wave", "float", Set(stereo, 20, 3));
+  Write("wave", "twenty-four-bit", Set(stereo, 34, 24));
+  Write("wave", "header-only", header);
+  Write("wave", "cut-short", Cut(stereo));
+  Write("wave", "no-data", header + format);
+  Write("wave", "huge-chunk", Set(stereo, 43, '\xFF'));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -143,5 +200,8 @@ int main(int argc, char** argv) {
   StyleSpans();
   PropertyRecords();
   QuizRecords();
+  TopicSources();
+  QuizSources();
+  Waves();
   return 0;
 }

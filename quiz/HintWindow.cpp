@@ -1,6 +1,5 @@
 #include "quiz/HintWindow.h"
 
-
 namespace korvane {
 
 using namespace declare;
@@ -15,20 +14,10 @@ WindowLook HintWindow::Look() {
   };
 }
 
-std::shared_ptr<HintWindow> HintWindow::Instance() { return fw::ImplicitWindow<HintWindow>(); }
-
-void HintWindow::Layout() {
-  static const std::string record = WindowRecord(Look());
-  fw::SetProperties(*this, record);
+ControlTable HintWindow::Declare() {
+  return {
+      StaticText("HintText", {13, 13, 300, 40}, 0, {.multiLine = true}),
+  };
 }
-
-void HintWindow::CreateControls() { CreateControls0(); }
-
-void HintWindow::CreateControls0() {
-  static const std::string record = LabelRecord("HintText", {13, 13, 300, 40}, 0, {.multiLine = true});
-  CreateControl<fw::StaticText>(Self<HintWindow>(), "HintText", record);
-}
-
-void HintWindow::AddMenuHandlers(const std::shared_ptr<fw::Window>& w) { fw::CheckedCast<HintWindow>(w); }
 
 }  // namespace korvane

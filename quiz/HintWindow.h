@@ -2,27 +2,16 @@
 // shows a scenario's hint and, at the end of a run, the result.
 #pragma once
 
-#include <memory>
-
-#include "framework/Window.h"
-#include "declare/Declare.h"
+#include "declare/DeclaredWindow.h"
 
 namespace korvane {
 
-class HintWindow : public fw::Window {
+class HintWindow : public declare::DeclaredWindow<HintWindow> {
  public:
   static constexpr const char* kClassName = "HintWindow.HintWindow";
-  // The implicit instance: the open window, or a new one from its records.
-  static std::shared_ptr<HintWindow> Instance();
-
-  void Layout() override;
-  void CreateControls() override;
-  virtual void CreateControls0();
-  void AddMenuHandlers(const std::shared_ptr<fw::Window>& w) override;
-
-  // What sets the window apart; the results window differs in a few
-  // entries only.
+  // The results window differs in a few entries of the look only.
   static declare::WindowLook Look();
+  static declare::ControlTable Declare();
 };
 
 }  // namespace korvane

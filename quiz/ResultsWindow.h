@@ -2,22 +2,15 @@
 // Nothing fills or shows it; each new scenario closes it.
 #pragma once
 
-#include <memory>
-
-#include "framework/Window.h"
+#include "declare/DeclaredWindow.h"
 
 namespace korvane {
 
-class ResultsWindow : public fw::Window {
+class ResultsWindow : public declare::DeclaredWindow<ResultsWindow> {
  public:
   static constexpr const char* kClassName = "ResultsWindow.ResultsWindow";
-  // The implicit instance: the open window, or a new one from its records.
-  static std::shared_ptr<ResultsWindow> Instance();
-
-  void Layout() override;
-  void CreateControls() override;
-  virtual void CreateControls0();
-  void AddMenuHandlers(const std::shared_ptr<fw::Window>& w) override;
+  static declare::WindowLook Look();
+  static declare::ControlTable Declare();
 };
 
 }  // namespace korvane

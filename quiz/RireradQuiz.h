@@ -4,21 +4,17 @@
 
 #include <memory>
 
+#include "declare/DeclaredWindow.h"
 #include "framework/Controls.h"
-#include "framework/Window.h"
-#include "declare/Declare.h"
 
 namespace korvane {
 
-class RireradQuiz : public fw::Window {
+class RireradQuiz : public declare::DeclaredWindow<RireradQuiz> {
  public:
   static constexpr const char* kClassName = "RireradQuiz.RireradQuiz";
-  // The implicit instance: the open window, or a new one from its records.
-  static std::shared_ptr<RireradQuiz> Instance();
+  static declare::WindowLook Look();
+  static declare::ControlTable Declare();
 
-  void Layout() override;
-  void CreateControls() override;
-  virtual void CreateControls0();
   virtual void AnswerAButton_Action(const std::shared_ptr<fw::PushButton>& me);
   virtual void AnswerBButton_Action(const std::shared_ptr<fw::PushButton>& me);
   virtual void AnswerCButton_Action(const std::shared_ptr<fw::PushButton>& me);

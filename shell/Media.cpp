@@ -12,13 +12,13 @@ std::shared_ptr<fw::Sound> rightCache;
 std::shared_ptr<fw::Sound> wrongCache;
 std::shared_ptr<fw::Picture> titleCache;
 
-// Loads into the cache unless it holds something already.
+// Loads into the cache unless it holds something already. Without a
+// resource file nothing loads, as without the resource; the cache stays
+// empty for the next call to try again.
 template <class T, class Load>
 std::shared_ptr<T> Cached(std::shared_ptr<T>& cache, Load load) {
-  if (!cache) {
-    auto fork = fw::Need(App()).ResourceFork();
-    cache = load(fw::Need(fork));
-  }
+  if (!cache)
+    if (auto fork = fw::Need(App()).ResourceFork()) cache = load(*fork);
   return cache;
 }
 

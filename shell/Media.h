@@ -8,8 +8,9 @@
 
 namespace korvane {
 
-// Each is nil when its resource did not load; a failed load is tried again
-// at the next call. No resource file raises NilObjectException.
+// Each is nil when its resource did not load: no resource file (missing,
+// damaged, or gone since start-up), no such resource, or bytes that do not
+// decode. A failed load is tried again at the next call.
 std::shared_ptr<fw::Sound> rightsound();
 std::shared_ptr<fw::Sound> wrongsound();
 std::shared_ptr<fw::Picture> RireradTitle();

@@ -44,7 +44,6 @@ std::string EmptyFile() {
 
 TEST(ResourceFile, WriterProducesTheCanonicalBytesOfAOneResourceFile) {
   const std::string expected = HiFile();
-  ASSERT_EQ(expected.size(), 316u);
   EXPECT_EQ(WriteResourceFile({{"TEXT", 128, "Hi", "Hi!"}}), expected);
 
   const auto map = ResourceMap::Parse(expected);
@@ -62,7 +61,6 @@ TEST(ResourceFile, WriterProducesTheCanonicalBytesOfAOneResourceFile) {
 
 TEST(ResourceFile, EmptyListGivesTheEmptyFileWhichReadsAsNoResources) {
   const std::string expected = EmptyFile();
-  ASSERT_EQ(expected.size(), 286u);
   EXPECT_EQ(WriteResourceFile({}), expected);
 
   const auto map = ResourceMap::Parse(expected);

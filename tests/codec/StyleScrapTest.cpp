@@ -85,6 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {{0, 6, 0}, {6, 10, 1}}},
         SpanCase{"StartInsideCharacterMovesBack", std::string("a") + kEuro + "b", {0, 2},
                  {{0, 1, 0}, {1, 5, 1}}},
+        SpanCase{"StartInsideAnEmojiMovesBack", "a\xF0\x9F\x98\x80" "b", {0, 3}, {{0, 1, 0}, {1, 6, 1}}},
         SpanCase{"StartMovedOntoPreviousIsDropped", std::string(kEuro) + "x", {0, 1, 3},
                  {{0, 3, 0}, {3, 4, 2}}},
         SpanCase{"InvalidBytesAreCharacters", "a\xFF\x80" "b", {0, 1, 2, 3},

@@ -11,6 +11,7 @@
 #include "codec/ResourceMap.h"
 #include "codec/StyleScrap.h"
 #include "codec/Utf8.h"
+#include "codec/Wave.h"
 
 namespace {
 
@@ -152,7 +153,9 @@ TEST_F(Content, EveryScenarioHasItsOwnAnswerAndPositionsAreSpread) {
 TEST_F(Content, SoundsAndTitlePicture) {
   for (int id : {codec::kRightSoundId, codec::kWrongSoundId}) {
     const std::string wave = Resources().Data(map().ById("WAVE", id));
-    EXPECT_TRUE(wave.size() >= 12 && wave.compare(0, 4, "RIFF") == 0 && wave.compare(8, 4, "WAVE") == 0) << id;
+    const auto sound = codec::DecodeWave(wave);
+    ASSERT_TRUE(sound) << id;
+    EXPECT_FALSE(sound->samples.empty()) << id;
   }
   const std::string png = Resources().Data(map().ById("PNG ", codec::kTitlePictureId));
   ASSERT_GE(png.size(), 24u);

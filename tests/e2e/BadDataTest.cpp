@@ -4,14 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "browser/Window1.h"
+#include "codec/ContentLimits.h"
+#include "codec/ResourceWriter.h"
+#include "codec/Wave.h"
+#include "framework/ResourceFork.h"
 #include "framework/Runtime.h"
 #include "framework/Testing.h"
 #include "framework/testing/Simulate.h"
 #include "quiz/Module1.h"
 #include "quiz/RireradQuiz.h"
+#include "shell/AboutBox.h"
 #include "shell/Main.h"
+#include "tests/TestCase.h"
 #include "tests/support/Program.h"
 
 namespace korvane {
@@ -35,7 +43,9 @@ class BadDataTest : public ::testing::Test {
     fw::testing::ResetRuntime();
     quizing = false;
     fw::testing::SetResourceFilePath(path);
+    fw::testing::SeedRnd(11);
     fw::testing::SetMessagePresenter([this](const fw::String& m) { messages.push_back(m.Bytes()); });
+    fw::testing::SetSoundObserver([this](const fw::Sound&) { ++soundsPlayed; });
     fw::testing::OnEventLoopStart([during] {
       if (during) during();
       fw::Quit(0);
@@ -46,6 +56,7 @@ class BadDataTest : public ::testing::Test {
   test::TempDir dir;
   std::vector<codec::ResourceSpec> set;
   std::vector<std::string> messages;
+  int soundsPlayed = 0;
 };
 
 TEST_F(BadDataTest, NoResourceFile) {
@@ -123,6 +134,225 @@ TEST_F(BadDataTest, AGarbageStyleTableShowsTheTopicPlain) {
             0);
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(shown, "Text of topic 0");
+}
+
+// More than the packer writes would hold the window for seconds to minutes;
+// the program takes it for damaged data instead.
+TEST_F(BadDataTest, ATopicBeyondWhatThePackerWritesEndsInTheFixedMessage) {
+  const std::string longWord = "a " + std::string(codec::kMaxUnbreakableBytes + 1, 'w');
+  struct Damage {
+    const char* type;
+    std::string data;
+  };
+  for (const Damage& damage : {Damage{"TEXT", std::string(codec::kMaxTopicTextBytes + 1, ' ')},
+                               Damage{"TEXT", longWord},
+                               Damage{"styl", std::string(codec::kMaxStyleScrapBytes + 1, '\0')}}) {
+    SCOPED_TRACE(damage.type);
+    set = test::FixtureResources();
+    test::Replace(set, damage.type, 133, damage.data);
+    messages.clear();
+    std::string shown = "<not reached>";
+    EXPECT_EQ(Run([&] {
+                auto window = Window1::Instance();
+                auto list = fw::CheckedCast<fw::Listbox>(fw::RuntimeWindowControlByName(window, "BrowserListBox"));
+                list->SetListIndex(5);
+                shown = fw::CheckedCast<fw::EditField>(fw::RuntimeWindowControlByName(window, "BrowserEditField"))
+                            ->Text()
+                            .Bytes();
+              }),
+              0);
+    EXPECT_EQ(messages, std::vector<std::string>{kDataMissing});
+    EXPECT_EQ(shown, "");
+  }
+}
+
+TEST_F(BadDataTest, AFileLargerThanThePackerWritesIsNoResourceFile) {
+  set.push_back({"PNG ", 1, std::nullopt, std::string(codec::kMaxResourceFileBytes, 'p')});
+  const std::string path = test::WriteResourceFile(dir, set);
+  EXPECT_EQ(fw::ResourceFork::Open(path), nullptr);
+  EXPECT_EQ(RunOver(path), 0);
+  EXPECT_EQ(messages, std::vector<std::string>{kDataMissing});
+}
+
+// --- Sounds and the title picture that cannot be loaded ----------------------
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// The resource file with one byte of its map changed: the sounds' type code.
+std::string WithSoundTypeRenamed(const std::vector<codec::ResourceSpec>& set) {
+  std::string bytes = codec::WriteResourceFile(set);
+  bytes[bytes.rfind("WAVE") + 3] = 'F';  // the map follows the data
+  return bytes;
+}
+
+std::string SoundOfFloats() {
+  std::string wave = codec::EncodeWave({.channels = 1, .sampleRate = 22050, .bitsPerSample = 32, .samples = "abcd"});
+  wave[20] = 3;  // the encoding
+  return wave;
+}
+
+template <class C>
+C& QuizControl(const char* name) {
+  return *fw::CheckedCast<C>(fw::RuntimeWindowControlByName(fw::GetImplicitWindow(RireradQuiz::kClassName), name));
+}
+
+// Everything a pick changes in the quiz window.
+std::string QuizScreen() {
+  std::ostringstream out;
+  out << "score " << score << ", \"" << QuizControl<fw::StaticText>("ScoreLabel").Text().Bytes() << "\"";
+  for (const char* p : {"A", "B", "C", "D"}) {
+    auto& label = QuizControl<fw::StaticText>((std::string("Label") + p).c_str());
+    auto& box = QuizControl<fw::RoundRectangle>((std::string("Green") + p).c_str());
+    if (label.Visible()) out << ", \"" << label.Text().Bytes() << "\"";
+    if (box.Visible()) out << ", box " << p << " " << box.FillColor().red;
+    out << ", " << QuizControl<fw::EditField>((std::string("Answer") + p + "Field").c_str()).Text().Bytes();
+  }
+  out << (QuizControl<fw::PushButton>("NextButton").Enabled() ? ", Next enabled" : ", Next disabled");
+  out << (answered ? ", answered" : ", unanswered");
+  return out.str();
+}
+
+// Picks the right or a wrong choice of the scenario on screen, then Next:
+// what the window showed after the pick, and the next scenario's number.
+std::vector<std::string> PickAndGoOn(bool right) {
+  const std::int32_t correct = (*Answer)(QuestionNum);
+  const std::string letter(1, "ABCD"[right ? correct - 1 : correct % 4]);
+  fw::testing::Click(QuizControl<fw::PushButton>(("Answer" + letter + "Button").c_str()));
+  std::vector<std::string> shown = {QuizScreen()};
+  fw::testing::Click(QuizControl<fw::PushButton>("NextButton"));
+  shown.push_back(QuizControl<fw::StaticText>("ScenarioNumberLabel").Text().Bytes());
+  return shown;
+}
+
+// Quiz 1 with `meanwhile` done once it is open, then a right pick on
+// scenario 1 and a wrong one on scenario 2.
+std::vector<std::string> AnswerTwo(const std::function<void()>& meanwhile = {}) {
+  fw::testing::ChooseMenuItem("Quiz1Menu");
+  if (meanwhile) meanwhile();
+  std::vector<std::string> screens = PickAndGoOn(true);
+  for (std::string& shown : PickAndGoOn(false)) screens.push_back(std::move(shown));
+  return screens;
+}
+
+// Opens the About box and closes it again: what its title canvas showed.
+std::string AboutTitle() {
+  fw::testing::ChooseMenuItem("AboutMenu");
+  fw::testing::ProcessEvents();
+  auto box = fw::GetImplicitWindow(AboutBox::kClassName);
+  if (!box || !fw::testing::IsOnScreen(*box)) return "no About box";
+  auto title = fw::CheckedCast<fw::Canvas>(fw::RuntimeWindowControlByName(box, "Canvas4"))->Backdrop();
+  box->Close();
+  fw::testing::ProcessEvents();
+  return title ? "title" : "empty";
+}
+
+struct MediaFault : korvane_test::NamedCase {
+  std::function<void(std::vector<codec::ResourceSpec>&)> edit;  // before start-up
+  // While the program runs (the path of its resource file and the set).
+  std::function<void(const std::string&, const std::vector<codec::ResourceSpec>&)> meanwhile;
+  int soundsPlayed;  // of the two picks
+};
+
+const std::vector<MediaFault>& MediaFaults() {
+  using Set = std::vector<codec::ResourceSpec>;
+  static const std::vector<MediaFault> faults = {
+      {{"NoSounds"}, [](Set& s) { for (int id : {168, 169}) test::Remove(s, "WAVE", id); }, {}, 0},
+      {{"RightAnswerSoundRemoved"}, [](Set& s) { test::Remove(s, "WAVE", 168); }, {}, 1},
+      {{"SoundsOfAHeaderOnly"},
+       [](Set& s) {
+         for (int id : {168, 169}) test::Replace(s, "WAVE", id, std::string("RIFF\x04\0\0\0WAVE", 12));
+       },
+       {}, 0},
+      {{"SoundsOfFloats"}, [](Set& s) { for (int id : {168, 169}) test::Replace(s, "WAVE", id, SoundOfFloats()); },
+       {}, 0},
+      {{"OneByteOfTheMapChangedWhileRunning"}, {},
+       [](const std::string& path, const Set& s) { WriteBytes(path, WithSoundTypeRenamed(s)); }, 0},
+      {{"FileDamagedWhileRunning"}, {},
+       [](const std::string& path, const Set&) { std::filesystem::resize_file(path, 100); }, 0},
+      {{"FileDeletedWhileRunning"}, {}, [](const std::string& path, const Set&) { std::filesystem::remove(path); }, 0},
+  };
+  return faults;
+}
+
+class MediaFaultTest : public BadDataTest, public ::testing::WithParamInterface<MediaFault> {};
+
+TEST_P(MediaFaultTest, AnAnswerIsJudgedScoredAndMarkedInFullInSilence) {
+  std::vector<std::string> intact;
+  ASSERT_EQ(Run([&] { intact = AnswerTwo(); }), 0);
+  ASSERT_EQ(soundsPlayed, 2);
+  ASSERT_NE(intact.at(0).find("score 2, \"Score 2 of 20\""), std::string::npos) << intact.at(0);
+  ASSERT_NE(intact.at(2).find("is incorrect"), std::string::npos) << intact.at(2);
+
+  soundsPlayed = 0;
+  const MediaFault& fault = GetParam();
+  if (fault.edit) fault.edit(set);
+  const std::string path = test::WriteResourceFile(dir, set);
+  std::vector<std::string> screens;
+  EXPECT_EQ(RunOver(path, [&] { screens = AnswerTwo([&] { if (fault.meanwhile) fault.meanwhile(path, set); }); }), 0);
+  EXPECT_EQ(screens, intact);
+  EXPECT_EQ(soundsPlayed, fault.soundsPlayed);
+  EXPECT_TRUE(messages.empty()) << messages.front();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MediaFaultTest, ::testing::ValuesIn(MediaFaults()), korvane_test::CaseName());
+
+struct PictureFault : korvane_test::NamedCase {
+  std::function<void(std::vector<codec::ResourceSpec>&)> edit;
+  std::function<void(const std::string&)> meanwhile;
+};
+
+class PictureFaultTest : public BadDataTest, public ::testing::WithParamInterface<PictureFault> {};
+
+TEST_P(PictureFaultTest, TheAboutBoxOpensWithAnEmptyTitle) {
+  const PictureFault& fault = GetParam();
+  if (fault.edit) fault.edit(set);
+  const std::string path = test::WriteResourceFile(dir, set);
+  std::string title;
+  EXPECT_EQ(RunOver(path, [&] {
+              if (fault.meanwhile) fault.meanwhile(path);
+              title = AboutTitle();
+            }),
+            0);
+  EXPECT_EQ(title, "empty");
+  EXPECT_TRUE(messages.empty()) << messages.front();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PictureFaultTest,
+    ::testing::Values(
+        PictureFault{{"PictureRemoved"}, [](auto& s) { test::Remove(s, "PNG ", 169); }, {}},
+        PictureFault{{"PictureUndecodable"}, [](auto& s) { test::Replace(s, "PNG ", 169, "\x89PNG\r\n\x1A\n broken"); }, {}},
+        PictureFault{{"FileDamagedWhileRunning"}, {}, [](const std::string& path) { std::filesystem::resize_file(path, 100); }},
+        PictureFault{{"FileDeletedWhileRunning"}, {}, [](const std::string& path) { std::filesystem::remove(path); }}),
+    korvane_test::CaseName());
+
+// A load that failed is tried again: once the file is back, so are the
+// sounds and the title picture.
+TEST_F(BadDataTest, SoundsAndTitleComeBackWithTheFile) {
+  const std::string path = test::WriteResourceFile(dir, set);
+  const std::string bytes = codec::WriteResourceFile(set);
+  int soundsWhileGone = -1;
+  std::string titleWhileGone, titleOnceBack;
+  EXPECT_EQ(RunOver(path, [&] {
+              fw::testing::ChooseMenuItem("Quiz1Menu");
+              std::filesystem::remove(path);
+              PickAndGoOn(true);
+              PickAndGoOn(false);
+              titleWhileGone = AboutTitle();
+              soundsWhileGone = soundsPlayed;
+              WriteBytes(path, bytes);
+              PickAndGoOn(true);
+              PickAndGoOn(false);
+              titleOnceBack = AboutTitle();
+            }),
+            0);
+  EXPECT_EQ(soundsWhileGone, 0);
+  EXPECT_EQ(titleWhileGone, "empty");
+  EXPECT_EQ(soundsPlayed, 2);
+  EXPECT_EQ(titleOnceBack, "title");
+  EXPECT_TRUE(messages.empty()) << messages.front();
 }
 
 }  // namespace

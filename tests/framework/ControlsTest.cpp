@@ -4,6 +4,7 @@
 #include <QTextEdit>
 
 #include "framework/Media.h"
+#include "codec/ContentLimits.h"
 #include "codec/StyleScrap.h"
 #include "framework/qt/Internal.h"
 #include "framework/qt/Views.h"
@@ -37,6 +38,16 @@ TEST_F(ControlsTest, ALabelShowsAStoredDoubleAmpersandAsOneAndCrAsALineBreak) {
   label->SetText("Text && Quizzes\rby us & friends");
   EXPECT_EQ(label->Text(), String("Text && Quizzes\rby us & friends"));
   EXPECT_EQ(testing::ShownText(*label), "Text & Quizzes\nby us & friends");
+}
+
+TEST_F(ControlsTest, AOneLineLabelWidensToShowItsWholeTextAsFarAsTheWindowAllows) {
+  const std::string text = "a line far wider than its label";
+  auto label = Add<StaticText>("Wide", At(10, 10, 50, 16) + codec::EncodeRecord({{"Text", text}}));
+  auto edge = Add<StaticText>("Edge", At(420, 40, 30, 16) + codec::EncodeRecord({{"Text", text}}));
+  testing::ProcessEvents();
+  EXPECT_EQ(label->Width(), 50);  // the declared width stays
+  EXPECT_GE(testing::GeometryOf(*label).width, testing::TextWidth(*label, text));
+  EXPECT_EQ(testing::GeometryOf(*edge).width, 460 - 420);
 }
 
 TEST_F(ControlsTest, AButtonFiresActionWhenClickedOrPushedOnlyWhileEnabled) {
@@ -104,16 +115,6 @@ TEST_F(ControlsTest, TypedKeysReachTheWindowAndReturnPressesTheEnabledDefaultBut
   testing::PressReturn(*window);
   EXPECT_EQ(pressed, 1);
   EXPECT_NE(std::find(Panel::log.begin(), Panel::log.end(), "KeyDown b"), Panel::log.end());
-}
-
-TEST_F(ControlsTest, AFieldKeepsCrLineEndsAndCountsCharactersForTheInsertionPoint) {
-  auto field = Add<EditField>("Field", At(0, 0, 200, 100) + codec::EncodeRecord({{"MultiLine", true}}));
-  field->SetText("na\xC3\xAFve\rsecond\xF0\x9F\x98\x80 line");
-  EXPECT_EQ(field->Text(), String("na\xC3\xAFve\rsecond\xF0\x9F\x98\x80 line"));
-  field->SetSelStart(14);
-  EXPECT_EQ(field->SelStart(), 14);
-  field->SetSelStart(0);
-  EXPECT_EQ(field->SelStart(), 0);
 }
 
 codec::StyleElement StyleRun(int start, int font, std::uint8_t face, int size, std::uint16_t red = 0) {
@@ -192,6 +193,46 @@ TEST_F(ControlsTest, AFieldChangedWithinAHandlerEndsAsIfChangedStepByStep) {
   EXPECT_EQ(batchEdit->document()->blockCount(), stepEdit->document()->blockCount());
 }
 
+// Emoji and other characters beyond the 16-bit range are two units to Qt
+// and one character to the program: the insertion point goes between
+// characters, never between the halves of one, in plain and styled text.
+// CR line ends come back as they went in.
+TEST_F(ControlsTest, AFieldKeepsCrLineEndsAndCountsEveryCharacterAsOneForTheInsertionPoint) {
+  auto field = Add<EditField>("Field", At(0, 0, 300, 100) + codec::EncodeRecord({{"MultiLine", true}}));
+  const std::vector<std::string> chars = {"a",  "\xF0\x9F\x98\x80", "b",  "\xF0\x9D\x84\x9E", "\xF0\x9F\x8E\x89",
+                                          "\xF0\x9F\x8E\x89", "\xC3\xA9", "\r", "\xF0\x9F\x98\x80"};
+  auto join = [&](std::size_t from, std::size_t to) {
+    std::string s;
+    for (std::size_t k = from; k < to; ++k) s += chars[k];
+    return s;
+  };
+  const std::string text = join(0, chars.size());
+  const int count = static_cast<int>(chars.size());
+  ASSERT_EQ(Len(text), count);
+  // Bold from "b", the character after the first emoji (byte 5).
+  const std::string styl = codec::EncodeStyleScrap({StyleRun(0, 3, 0, 12), StyleRun(5, 3, codec::kFaceBold, 12)});
+  testing::ProcessEvents();
+  for (bool styled : {false, true}) {
+    for (int k = 0; k <= count; ++k) {
+      SCOPED_TRACE((styled ? "styled, after " : "plain, after ") + std::to_string(k));
+      if (styled) field->SetTextAndStyle(String::Raw(text), String::Raw(styl));
+      else field->SetText(String(text));
+      field->SetFocus();
+      field->SetSelStart(k);
+      EXPECT_EQ(field->SelStart(), k);
+      testing::TypeKey(*window, 'x');
+      EXPECT_EQ(field->Text().Bytes(), join(0, k) + "x" + join(k, chars.size()));
+      EXPECT_EQ(field->SelStart(), k + 1);
+    }
+    if (styled) {
+      EXPECT_FALSE(testing::StyleAt(*field, 1).bold);
+      EXPECT_TRUE(testing::StyleAt(*field, 2).bold);
+    }
+    field->SetSelStart(count + 3);
+    EXPECT_EQ(field->SelStart(), count + 1);  // the end, after the typed x
+  }
+}
+
 TEST_F(ControlsTest, AMalformedStyleTableNeverLosesTheText) {
   auto field = Add<EditField>("Reader", At(0, 0, 300, 200) + codec::EncodeRecord({{"Styled", true}}));
   std::string text = "Some \xC3\xA9 text";
@@ -203,6 +244,19 @@ TEST_F(ControlsTest, AMalformedStyleTableNeverLosesTheText) {
                            codec::EncodeStyleScrap({StyleRun(6, 999, 0x80, 0)})}) {
     field->SetTextAndStyle(String::Raw(text), String::Raw(styl));
     EXPECT_EQ(field->Text().Bytes(), text);
+  }
+}
+
+TEST_F(ControlsTest, TextOrAStyleTableBeyondATopicsBoundsIsRefusedWhole) {
+  auto field = Add<EditField>("Reader", At(0, 0, 300, 200) + codec::EncodeRecord({{"Styled", true}}));
+  const std::string styl = codec::EncodeStyleScrap({StyleRun(0, 3, 0, 12)});
+  field->SetTextAndStyle(String::Raw("shown"), String::Raw(styl));
+  for (const auto& [text, table] :
+       {std::pair{std::string(codec::kMaxTopicTextBytes + 1, ' '), styl},
+        std::pair{"a " + std::string(codec::kMaxUnbreakableBytes + 1, 'w'), styl},
+        std::pair{std::string("text"), styl + std::string(codec::kMaxStyleScrapBytes, '\0')}}) {
+    EXPECT_THROW(field->SetTextAndStyle(String::Raw(text), String::Raw(table)), OutOfBoundsException);
+    EXPECT_EQ(field->Text().Bytes(), "shown");
   }
 }
 

@@ -132,6 +132,52 @@ TEST_F(WindowTest, AnExceptionWhileCreatingLeavesNoWindowBehind) {
   EXPECT_NE(ImplicitWindow<Panel>(), nullptr);
 }
 
+// A window that shows itself, takes File > Close, then fails at a chosen
+// step of its creation.
+class Failing : public Panel {
+ public:
+  static constexpr const char* kClassName = "Failing.Failing";
+  static inline std::string failAt;
+  static inline std::weak_ptr<Window> last;
+  static inline int closeCommands = 0;
+  void CreateControls() override {
+    last = Self<Window>();
+    AddMenuHandler("FileClose", [] { return ++closeCommands > 0; });
+    if (failAt == "CreateControls") throw NilObjectException("no control");
+  }
+  void Event_Open() override {
+    if (failAt == "Open") throw NilObjectException("no picture");
+  }
+};
+
+TEST_F(WindowTest, AWindowWhoseCreationFailsLeavesNoListHoldingIt) {
+  RegisterClass<Failing>(Failing::kClassName);
+  StartApp({{"FileClose", "Cmd+W"}});
+  auto behind = ImplicitWindow<Panel>();
+  int behindCommands = 0;
+  behind->AddMenuHandler("FileClose", [&] { return ++behindCommands > 0; });
+  for (const char* step : {"CreateControls", "Open"}) {
+    SCOPED_TRACE(step);
+    Failing::failAt = step;
+    Failing::closeCommands = behindCommands = 0;
+    EXPECT_THROW(ImplicitWindow<Failing>(), NilObjectException);
+    testing::ProcessEvents();
+    EXPECT_EQ(GetImplicitWindow(Failing::kClassName), nullptr);
+    EXPECT_EQ(FrontWindow(), behind);
+    ASSERT_TRUE(testing::ChooseMenuItem("FileClose"));
+    EXPECT_EQ(Failing::closeCommands, 0);
+    EXPECT_EQ(behindCommands, 1);
+    // Neither the open windows nor the implicit instances keep it alive.
+    EXPECT_TRUE(Failing::last.expired());
+  }
+  Failing::failAt.clear();
+  auto fresh = ImplicitWindow<Failing>();
+  EXPECT_EQ(GetImplicitWindow(Failing::kClassName), fresh);
+  EXPECT_EQ(FrontWindow(), fresh);
+  fresh->Close();
+  EXPECT_EQ(FrontWindow(), behind);
+}
+
 TEST_F(WindowTest, TheFrontWindowFollowsCreationShowHideAndCloseButNeverAFloatingWindow) {
   auto a = ImplicitWindow<Panel>();
   auto b = ImplicitWindow<OtherPanel>();

@@ -102,11 +102,22 @@ TEST_P(BrokenDataTest, ShowsTheFixedMessageOverTheQuizWindowAndQuits) {
 // A record text of only three fields, its choice list of two items.
 const std::string kCutShort = std::string("\0\x0a", 2) + "S\x11W\x12X\x11" + "fW";
 
+// A record of all five fields whose choices or feedback are three items:
+// the last two run together, so the record keeps its length.
+std::string ThreeItemsIn(const char* lastTwo) {
+  std::string bytes = QuizRecord{"S", {"W", "X", "Y", "Z"}, {"fW", "fX", "fY", "fZ"}, "H", "1"}.Bytes();
+  bytes[bytes.find(codec::kQuizItemSeparator, bytes.find(lastTwo))] = ' ';
+  return bytes;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, BrokenDataTest,
     ::testing::Values(BrokenData{"MissingRecord", [](auto& set) { Remove(set, "wstr", 133); }},
                       BrokenData{"RecordOfOneByte", [](auto& set) { Replace(set, "wstr", 133, "\x01"); }},
                       BrokenData{"RecordCutShort", [](auto& set) { Replace(set, "wstr", 133, kCutShort); }},
+                      BrokenData{"ThreeChoices", [](auto& set) { Replace(set, "wstr", 133, ThreeItemsIn("Y")); }},
+                      BrokenData{"ThreeFeedbackItems",
+                                 [](auto& set) { Replace(set, "wstr", 133, ThreeItemsIn("fY")); }},
                       BrokenData{"ResourceFileGone", nullptr, true}),
     [](const auto& info) { return std::string(info.param.name); });
 

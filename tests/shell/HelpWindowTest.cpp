@@ -253,7 +253,7 @@ TEST(HelpWindowRecords, TheWindowRecordFixesTheSize) {
 }
 
 TEST(HelpWindowRecords, TheFieldRecordEndsWithTheCommonTail) {
-  auto entries = codec::DecodeRecord(AboutWindow::EditFieldRecord());
+  auto entries = codec::DecodeRecord(AboutWindow::ControlRecord("EditField1"));
   ASSERT_EQ(entries.size(), 26u + 17u);
   EXPECT_EQ(entries.front().name, "TabIndex");
   EXPECT_EQ(entries.back().name, "Name");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "framework/Testing.h"
 #include "shell/Media.h"
 #include "tests/support/Program.h"
@@ -41,12 +43,21 @@ TEST_F(MediaTest, AMissingSoundIsAskedForAgainAtEveryCall) {
   EXPECT_EQ(opened, 2);
 }
 
-TEST_F(MediaTest, WithoutAResourceFileTheAccessorsRaiseAndCacheNothing) {
-  Start("");
-  messages.clear();
-  EXPECT_THROW(rightsound(), fw::NilObjectException);
-  EXPECT_THROW(RireradTitle(), fw::NilObjectException);
+TEST_F(MediaTest, WithoutTheResourceFileNothingLoadsUntilItIsBack) {
+  const auto set = test::FixtureResources();
+  StartWith(set);
+  std::filesystem::remove(dir.Path("Korvane.rsrc"));
+  EXPECT_EQ(rightsound(), nullptr);
+  EXPECT_EQ(wrongsound(), nullptr);
+  EXPECT_EQ(RireradTitle(), nullptr);
   EXPECT_TRUE(MediaCachesEmpty());
+  EXPECT_EQ(opened, 3);
+
+  test::WriteResourceFile(dir, set);
+  EXPECT_NE(rightsound(), nullptr);
+  EXPECT_NE(wrongsound(), nullptr);
+  EXPECT_NE(RireradTitle(), nullptr);
+  EXPECT_EQ(opened, 6);
 }
 
 }  // namespace

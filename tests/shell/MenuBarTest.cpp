@@ -97,11 +97,5 @@ TEST_F(MenuBarTest, TheFileTypeIsRegisteredOnceWithItsValuesAndWithdrawnAtShutdo
   EXPECT_TRUE(fw::RegisteredFileTypes().empty());
 }
 
-TEST_F(MenuBarTest, AppIsTheSameObjectEverywhere) {
-  EXPECT_NE(App(), nullptr);
-  EXPECT_EQ(App(), App());
-  EXPECT_EQ(App(), fw::GetAppObject());
-}
-
 }  // namespace
 }  // namespace korvane

@@ -11,6 +11,7 @@
 #include "framework/Runtime.h"
 #include "framework/Testing.h"
 #include "codec/StyleScrap.h"
+#include "codec/Wave.h"
 #include "quiz/Module1.h"
 #include "shell/App.h"
 #include "shell/Main.h"
@@ -42,16 +43,8 @@ std::string QuizRecord::Bytes() const {
 }
 
 std::string TinyWave() {
-  auto le = [](std::uint32_t v, int bytes) {
-    std::string s;
-    for (int k = 0; k < bytes; ++k) s.push_back(static_cast<char>((v >> (8 * k)) & 0xFF));
-    return s;
-  };
-  std::string samples(200, '\0');
-  std::string fmt = "fmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(22050, 4) + le(44100, 4) + le(2, 2) + le(16, 2);
-  std::string data = "data" + le(static_cast<std::uint32_t>(samples.size()), 4) + samples;
-  std::string body = "WAVE" + fmt + data;
-  return "RIFF" + le(static_cast<std::uint32_t>(body.size()), 4) + body;
+  const std::string silence(200, '\0');
+  return codec::EncodeWave({.channels = 1, .sampleRate = 22050, .bitsPerSample = 16, .samples = silence});
 }
 
 std::string TinyPng(int width, int height) {

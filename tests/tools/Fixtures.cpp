@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "codec/Wave.h"
+
 namespace packer {
 namespace fs = std::filesystem;
 
@@ -37,8 +39,8 @@ DataFolder::DataFolder() {
     Write("topics/t" + number + ".md", "# Topic " + std::to_string(42 - k) + "\n\nAbout *" + number + "*.\n");
   }
   for (const char* quiz : {"q/one.toml", "q/two.toml", "q/three.toml"}) Write(quiz, QuizToml(10));
-  Write("s/right.wav", std::string("RIFF\x04\0\0\0WAVE", 12));
-  Write("s/wrong.wav", std::string("RIFF\x05\0\0\0WAVEx", 13));
+  Write("s/right.wav", codec::EncodeWave({.channels = 1, .sampleRate = 22050, .bitsPerSample = 16, .samples = "abcd"}));
+  Write("s/wrong.wav", codec::EncodeWave({.channels = 1, .sampleRate = 8000, .bitsPerSample = 8, .samples = "abcdefg"}));
   Write("title.png", std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16));
 }
 

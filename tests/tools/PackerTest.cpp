@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "codec/ContentLimits.h"
 #include "codec/FileBytes.h"
 #include "codec/ResourceMap.h"
 #include "codec/StyleScrap.h"
+#include "codec/Wave.h"
 #include "tests/tools/Fixtures.h"
 #include "tools/packer/PackError.h"
 #include "tools/packer/Packer.h"
@@ -11,6 +13,22 @@
 
 namespace packer {
 namespace {
+
+// A manifest with these [sounds] and [pictures] entries; an empty one leaves
+// its table out. The tables' headers are on lines 3 and, after two sounds, 6.
+std::string Manifest(const std::string& sounds, const std::string& pictures) {
+  return "topics = \"topics\"\nquizzes = [\"q/one.toml\", \"q/two.toml\", \"q/three.toml\"]\n" +
+         (sounds.empty() ? "" : "[sounds]\n" + sounds) + (pictures.empty() ? "" : "[pictures]\n" + pictures);
+}
+const std::string kSounds = "168 = \"s/right.wav\"\n169 = \"s/wrong.wav\"\n";
+
+// A playable sound, and where its encoding sits.
+std::string Wave() { return codec::EncodeWave({.channels = 2, .sampleRate = 44100, .bitsPerSample = 16, .samples = "abcd"}); }
+constexpr std::size_t kEncodingAt = 20;
+std::string Set(std::string bytes, std::size_t at, char value) {
+  bytes.at(at) = value;
+  return bytes;
+}
 
 std::string DataOf(std::string_view file, const codec::ResourceRef* ref) {
   return ref ? std::string(file.substr(ref->dataOffset, ref->length)) : "<missing>";
@@ -47,7 +65,7 @@ TEST(Packer, PacksAWholeDataFolder) {
 
   ASSERT_EQ(map->Count("WAVE"), 2);
   EXPECT_EQ(map->At("WAVE", 0)->id, 168);
-  EXPECT_EQ(DataOf(file, map->ById("WAVE", 169)), std::string("RIFF\x05\0\0\0WAVEx", 13));
+  EXPECT_EQ(DataOf(file, map->ById("WAVE", 169)), codec::ReadFileBytes(data.path() / "s/wrong.wav"));
   EXPECT_EQ(DataOf(file, map->ById("PNG ", 169)).substr(0, 4), "\x89PNG");
 }
 
@@ -97,8 +115,64 @@ INSTANTIATE_TEST_SUITE_P(
         SourceRefusal{"MissingSound", [](auto& d) { d.Remove("s/right.wav"); }, "s/right.wav", 0, "missing"},
         SourceRefusal{"SoundNotWave", [](auto& d) { d.Write("s/wrong.wav", std::string("RIFF\0\0\0\0AVI ", 12)); },
                       "s/wrong.wav", 0, "RIFF WAVE"},
+        // Sounds that pass a look at the header but that the program could not play.
+        SourceRefusal{"SoundHeaderOnly", [](auto& d) { d.Write("s/right.wav", std::string("RIFF\x04\0\0\0WAVE", 12)); },
+                      "s/right.wav", 0, "RIFF WAVE"},
+        SourceRefusal{"SoundOfFloats", [](auto& d) { d.Write("s/wrong.wav", Set(Wave(), kEncodingAt, 3)); },
+                      "s/wrong.wav", 0, "integer PCM"},
+        SourceRefusal{"SoundCutShort", [](auto& d) { d.Write("s/right.wav", Wave().substr(0, Wave().size() - 1)); },
+                      "s/right.wav", 0, "RIFF WAVE"},
+        // The sounds and the picture the program loads.
+        SourceRefusal{"NoSoundsTable", [](auto& d) { d.Write("resources.toml", Manifest("", "169 = \"title.png\"\n")); },
+                      "resources.toml", 1, "[sounds] needs id 168, the right-answer sound"},
+        SourceRefusal{"NoWrongAnswerSound",
+                      [](auto& d) { d.Write("resources.toml", Manifest("168 = \"s/right.wav\"\n170 = \"s/wrong.wav\"\n", "169 = \"title.png\"\n")); },
+                      "resources.toml", 3, "[sounds] needs id 169, the wrong-answer sound"},
+        SourceRefusal{"TitlePictureUnderAnotherId",
+                      [](auto& d) { d.Write("resources.toml", Manifest(kSounds, "168 = \"title.png\"\n")); },
+                      "resources.toml", 6, "[pictures] needs id 169, the About box's title picture"},
+        SourceRefusal{"NoPicturesTable", [](auto& d) { d.Write("resources.toml", Manifest(kSounds, "")); },
+                      "resources.toml", 1, "[pictures] needs id 169"},
         SourceRefusal{"PictureNotPng", [](auto& d) { d.Write("title.png", "GIF89a"); }, "title.png", 0, "PNG"}),
     korvane_test::CaseName());
+
+std::string Png(std::size_t size) {
+  std::string png("\x89PNG\r\n\x1A\n", 8);
+  png.resize(size, '\0');
+  return png;
+}
+
+// Pictures 200 on besides the fixture's media, each of the largest size a
+// medium may have.
+void AddLargestPictures(const DataFolder& d, int count) {
+  std::string manifest =
+      "topics = \"topics\"\nquizzes = [\"q/one.toml\", \"q/two.toml\", \"q/three.toml\"]\n"
+      "[sounds]\n168 = \"s/right.wav\"\n169 = \"s/wrong.wav\"\n[pictures]\n169 = \"title.png\"\n";
+  for (int k = 0; k < count; ++k) {
+    manifest += std::to_string(200 + k) + " = \"p" + std::to_string(k) + ".png\"\n";
+    d.Write("p" + std::to_string(k) + ".png", Png(codec::kMaxMediaBytes));
+  }
+  d.Write("resources.toml", manifest);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, PackerRefusal,
+    ::testing::Values(
+        SourceRefusal{"TopicSourceOver1MiB", [](auto& d) { d.Write("topics/t03.md", "# T\n\n" + std::string(1 << 20, 'x')); },
+                      "topics/t03.md", 0, "at most 1048576"},
+        SourceRefusal{"PictureTooLarge", [](auto& d) { d.Write("title.png", Png(codec::kMaxMediaBytes + 1)); },
+                      "title.png", 0, "at most 1048576"},
+        SourceRefusal{"FileTooLarge", [](auto& d) { AddLargestPictures(d, 8); }, "resources.toml", 0,
+                      "Korvane reads at most 8388608"}),
+    korvane_test::CaseName());
+
+TEST(Packer, TheLargestFileItPacksIsOneTheReaderTakes) {
+  DataFolder data;
+  AddLargestPictures(data, 7);
+  const std::string file = PackResources(data.path());
+  EXPECT_GT(file.size(), 7 * codec::kMaxMediaBytes);
+  EXPECT_TRUE(codec::ResourceMap::Parse(file));
+}
 
 TEST(Packer, OutputIsReplacedWhole) {
   DataFolder data;

@@ -52,6 +52,21 @@ TEST_P(QuizRefusal, NamesFileAndLine) {
   }
 }
 
+// ".a" `parts` times.
+std::string Dotted(int parts) {
+  std::string out;
+  for (int k = 0; k < parts; ++k) out += ".a";
+  return out;
+}
+
+std::string Nested(const std::string& open, int depth, const std::string& close) {
+  std::string out;
+  for (int k = 0; k < depth; ++k) out += open;
+  out += "1";
+  for (int k = 0; k < depth; ++k) out += close;
+  return out;
+}
+
 // Edits scenario 2, whose lines are 15 (header) to 21 (extra).
 Edit Third(std::function<void(ScenarioToml&)> change) {
   return [change](int k, ScenarioToml& s) {
@@ -77,11 +92,47 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"MissingHint", 10, Third([](auto& s) { s.hint.clear(); }), 15, "missing \"hint\""},
         Refusal{"UnknownKey", 10, Third([](auto& s) { s.extra = R"(hnit = "x")"; }), 21, "unknown key \"hnit\""},
         Refusal{"SyntaxError", 10, Third([](auto& s) { s.extra = "text ="; }), 21, ""},
-        Refusal{"RecordTooLong", 10, Third([](auto& s) { s.text = "\"" + std::string(70000, 'x') + "\""; }),
+        Refusal{"RecordTooLong", 10,
+                Third([](auto& s) {
+                  s.text = "\"\"\"";
+                  for (int k = 0; k < 70; ++k) s.text += std::string(1000, 'x') + "\n";
+                  s.text += "\"\"\"";
+                }),
                 15, "65535"},
+        // Refused before the TOML library, which would overflow its stack.
+        Refusal{"KeyOf100000DottedParts", 10, Third([](auto& s) { s.extra = "x" + Dotted(100000) + " = 1"; }), 21,
+                "more than 16 dotted parts"},
+        Refusal{"HeaderOf17Parts", 10, Third([](auto& s) { s.extra = "[x" + Dotted(16) + "]"; }), 21,
+                "more than 16 dotted parts"},
+        Refusal{"QuotedKeyParts", 10, Third([](auto& s) { s.extra = "\"x\" . 'y'" + Dotted(15) + " = 1"; }), 21,
+                "more than 16 dotted parts"},
+        Refusal{"DeepArrays", 10,
+                Third([](auto& s) { s.extra = "x = " + std::string(33, '[') + std::string(33, ']'); }), 21,
+                "nest more than 32 deep"},
+        Refusal{"DeepInlineTables", 10, Third([](auto& s) { s.extra = "x = " + Nested("{a = ", 33, "}"); }), 21,
+                "nest more than 32 deep"},
+        Refusal{"LongLine", 10, Third([](auto& s) { s.hint = "\"" + std::string(16385, 'h') + "\""; }), 19,
+                "the line is 16394 bytes"},
         Refusal{"NineScenarios", 9, {}, 0, "exactly 10"},
         Refusal{"ElevenScenarios", 11, {}, 71, "exactly 10"}),
     korvane_test::CaseName());
+
+TEST(QuizConverter, DotsAndBracketsInStringsAndCommentsAreNoStructure) {
+  const std::string dots = Dotted(40), brackets(40, '[');
+  const std::string quiz = QuizToml(10, Third([&](auto& s) {
+    s.text = "\"\"\"a\\\"\"\" " + dots + brackets + "\n" + dots + "\nb\"\"\"\"";
+    s.hint = "'" + dots + brackets + "'";
+    s.extra = "# " + dots + brackets + "\nx" + Dotted(15) + " = [" + std::string(31, '[') + "1.5" +
+              std::string(32, ']');
+  }));
+  try {
+    ConvertQuiz(quiz, "q.toml");
+    FAIL() << "accepted";
+  } catch (const PackError& e) {
+    // Past the bounds, up to the key the quiz does not know.
+    EXPECT_NE(std::string(e.what()).find("unknown key \"x\""), std::string::npos) << e.what();
+  }
+}
 
 TEST(QuizConverter, RefusesAFileWithoutScenarioTables) {
   EXPECT_THROW(ConvertQuiz("", "q.toml"), PackError);

@@ -76,6 +76,17 @@ TEST(TopicConverter, HeadingsCarryTheAccentAndBodyIsBlackGeneva) {
   EXPECT_GT(body.ascent, 0);
 }
 
+std::string Repeat(std::string_view piece, std::size_t times) {
+  std::string out;
+  out.reserve(piece.size() * times);
+  for (std::size_t k = 0; k < times; ++k) out += piece;
+  return out;
+}
+
+// Lines of 99 letters in one paragraph: the text's byte 8192 (the bound)
+// comes from line 84.
+std::string LongParagraph(int lines) { return "# T\n\n" + Repeat(std::string(99, 'x') + "\n", lines); }
+
 struct Refusal : korvane_test::NamedCase {
   std::string markdown;
   int line;
@@ -116,8 +127,30 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"NestedList", "# T\n\n- a\n  - b\n", 3, "one paragraph"},
         Refusal{"Rule", "# T\n\n***\n", 3, "horizontal rules"},
         Refusal{"Table", "# T\n\ntext\n| a | b |\n|---|---|\n", 4, "tables"},
-        Refusal{"InvalidUtf8", "# T\n\nab\xFF\n", 3, "UTF-8"}),
+        Refusal{"InvalidUtf8", "# T\n\nab\xFF\n", 3, "UTF-8"},
+        // Deep enough to overflow a recursive walk of the tree.
+        Refusal{"DeepBlockQuotes", "# T\n\n" + std::string(75000, '>') + " x\n", 3, "100 levels deep"},
+        Refusal{"DeepEmphasis", "# T\n\n" + std::string(200000, '*') + "x" + std::string(200000, '*') + "\n", 3,
+                "100 levels deep"},
+        Refusal{"DeepLists", "# T\n\ntext\n\n" + Repeat("- ", 200) + "x\n", 5, "100 levels deep"},
+        Refusal{"TopicTooLarge", LongParagraph(100), 84, "at most 8192"},
+        Refusal{"WordTooLong", "# T\n\nshort words\nthen " + std::string(257, 'w') + " end\n", 4,
+                "word of 257 bytes"},
+        Refusal{"WordAcrossEmphasis", "# T\n\ntext\n" + std::string(200, 'a') + "*" + std::string(100, 'b') + "*\n", 4,
+                "word of 300 bytes"},
+        Refusal{"CombiningMarks", "# T\n\ntext\n\na" + Repeat("\xCC\x81", 128) + "\n", 5, "word of 257 bytes"}),
     korvane_test::CaseName());
+
+TEST(TopicConverter, KeepsTopicsAndWordsAtTheirBounds) {
+  // 3 bytes of title and breaks, then 81 lines of 100 bytes with their
+  // spaces, then 89 more.
+  std::string markdown = LongParagraph(81) + std::string(89, 'y') + "\n";
+  EXPECT_EQ(ConvertTopic(markdown, "t.md").text.size(), 8192u);
+  EXPECT_THROW(ConvertTopic(markdown + "z\n", "t.md"), PackError);
+
+  const std::string word(256, 'w');
+  EXPECT_NO_THROW(ConvertTopic("# T\n\n" + word + " " + word + "-" + word + "\n\n> " + word + "\n", "t.md"));
+}
 
 TEST(TopicConverter, RefusalReadsAsFileColonLine) {
   try {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <initializer_list>
 
 #include "codec/ContentIds.h"
 #include "tools/packer/PackError.h"
@@ -44,6 +45,23 @@ std::vector<MediaFile> MediaTable(const toml::table& manifest, std::string_view 
   return media;
 }
 
+struct NeededMedium {
+  int id;
+  const char* what;
+};
+
+// The media the program loads must be there: without them it would stay
+// silent, or without its title picture, for good.
+void RequireMedia(const toml::table& manifest, std::string_view key, const std::vector<MediaFile>& media,
+                  std::initializer_list<NeededMedium> needed, const std::string& file) {
+  for (const NeededMedium& medium : needed) {
+    if (std::any_of(media.begin(), media.end(), [&](const MediaFile& m) { return m.id == medium.id; })) continue;
+    const toml::node* table = manifest.get(key);
+    throw PackError(file, LineOf(table ? *table : manifest),
+                    "[" + std::string(key) + "] needs id " + std::to_string(medium.id) + ", " + medium.what);
+  }
+}
+
 std::vector<std::string> Quizzes(const toml::table& manifest, const std::string& file) {
   const toml::node& node = Require(manifest, "quizzes", file);
   const auto* list = node.as_array();
@@ -59,8 +77,14 @@ std::vector<std::string> Quizzes(const toml::table& manifest, const std::string&
 Manifest ReadManifest(std::string_view toml, const std::string& file) {
   const toml::table manifest = ParseToml(toml, file);
   RefuseUnknownKeys(manifest, {"topics", "quizzes", "sounds", "pictures"}, file);
-  return Manifest{PathAt(Require(manifest, "topics", file), "\"topics\"", file), Quizzes(manifest, file),
+  Manifest result{PathAt(Require(manifest, "topics", file), "\"topics\"", file), Quizzes(manifest, file),
                   MediaTable(manifest, "sounds", file), MediaTable(manifest, "pictures", file)};
+  RequireMedia(manifest, "sounds", result.sounds,
+               {{codec::kRightSoundId, "the right-answer sound"}, {codec::kWrongSoundId, "the wrong-answer sound"}},
+               file);
+  RequireMedia(manifest, "pictures", result.pictures, {{codec::kTitlePictureId, "the About box's title picture"}},
+               file);
+  return result;
 }
 
 }  // namespace packer

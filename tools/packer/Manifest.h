@@ -4,6 +4,7 @@
 //   quizzes = ["quizzes/quiz1.toml", "quizzes/quiz2.toml", "quizzes/quiz3.toml"]
 //   [sounds]                           # 'WAVE' resources by id
 //   168 = "sounds/right.wav"
+//   169 = "sounds/wrong.wav"
 //   [pictures]                         # 'PNG ' resources by id
 //   169 = "pictures/title.png"
 //
@@ -30,7 +31,8 @@ struct Manifest {
 };
 
 // Throws PackError naming `file` and the line: a syntax error, a missing or
-// unknown key, not exactly three quizzes, an id that is not a 16-bit integer.
+// unknown key, not exactly three quizzes, an id that is not a 16-bit integer,
+// a sound or picture the program loads left out.
 Manifest ReadManifest(std::string_view toml, const std::string& file);
 
 }  // namespace packer

@@ -5,8 +5,10 @@
 #include <map>
 
 #include "codec/ContentIds.h"
+#include "codec/ContentLimits.h"
 #include "codec/FileBytes.h"
 #include "codec/ResourceWriter.h"
+#include "codec/Wave.h"
 #include "tools/packer/Manifest.h"
 #include "tools/packer/PackError.h"
 #include "tools/packer/QuizConverter.h"
@@ -16,10 +18,17 @@ namespace packer {
 namespace fs = std::filesystem;
 namespace {
 
-std::string ReadSource(const fs::path& path) {
+// Topics and quizzes are parsed whole in memory; the real ones are at most
+// 11 KB.
+constexpr std::size_t kMaxSourceBytes = 1 << 20;
+
+std::string ReadSource(const fs::path& path, std::size_t limit = kMaxSourceBytes) {
   std::error_code error;
   if (!fs::is_regular_file(path, error)) throw PackError(path.string(), 0, "file is missing");
-  auto bytes = codec::ReadFileBytes(path);
+  if (const std::uintmax_t size = fs::file_size(path, error); !error && size > limit)
+    throw PackError(path.string(), 0,
+                    "the file is " + std::to_string(size) + " bytes; at most " + std::to_string(limit) + " fit");
+  auto bytes = codec::ReadFileBytes(path, limit);
   if (!bytes) throw PackError(path.string(), 0, "cannot read the file");
   return std::move(*bytes);
 }
@@ -68,7 +77,7 @@ void AddMedia(std::vector<codec::ResourceSpec>& out, const char* type, const fs:
               const std::vector<MediaFile>& media, Check check) {
   for (const MediaFile& item : media) {
     const fs::path file = dataDir / item.path;
-    std::string bytes = ReadSource(file);
+    std::string bytes = ReadSource(file, codec::kMaxMediaBytes);
     check(bytes, file.string());
     out.push_back({type, item.id, std::nullopt, std::move(bytes)});
   }
@@ -77,8 +86,10 @@ void AddMedia(std::vector<codec::ResourceSpec>& out, const char* type, const fs:
 }  // namespace
 
 void CheckWave(std::string_view bytes, const std::string& file) {
-  if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE")
-    throw PackError(file, 0, "not a RIFF WAVE sound");
+  if (!codec::DecodeWave(bytes))
+    throw PackError(file, 0,
+                    "not a RIFF WAVE sound Korvane plays: integer PCM of 8, 16 or 32 bits, 1 to 8 channels, "
+                    "at most 384000 frames a second, with \"fmt \" and \"data\" chunks inside the file");
 }
 
 void CheckPng(std::string_view bytes, const std::string& file) {
@@ -94,11 +105,18 @@ std::string PackResources(const fs::path& dataDir) {
   AddQuizzes(resources, dataDir, manifest.quizzes);
   AddMedia(resources, "WAVE", dataDir, manifest.sounds, CheckWave);
   AddMedia(resources, "PNG ", dataDir, manifest.pictures, CheckPng);
+  std::string file;
   try {
-    return codec::WriteResourceFile(resources);
+    file = codec::WriteResourceFile(resources);
   } catch (const std::invalid_argument& error) {
     throw PackError(manifestFile.string(), 0, error.what());
   }
+  // Reachable only through more media than the program reads.
+  if (file.size() > codec::kMaxResourceFileBytes)
+    throw PackError(manifestFile.string(), 0, "the resource file would be " + std::to_string(file.size()) +
+                                                  " bytes; Korvane reads at most " +
+                                                  std::to_string(codec::kMaxResourceFileBytes));
+  return file;
 }
 
 void WriteFileAtomically(const fs::path& output, std::string_view bytes) {

@@ -17,9 +17,11 @@ inline constexpr const char* kManifestName = "resources.toml";
 
 // The resource file's bytes from `dataDir`, which holds the manifest. Reads
 // only; throws PackError for the first source it refuses: a missing file or
-// folder, not exactly 43 topics, two topics of one name, a sound that is not
-// a RIFF WAVE file, a picture that is not a PNG file, or anything the
-// converters refuse.
+// folder, not exactly 43 topics, two topics of one name, a sound that the
+// program's decoder would not play, a picture that is not a PNG file, a topic,
+// quiz or manifest over 1 MiB, a sound or picture over codec::kMaxMediaBytes,
+// a file over codec::kMaxResourceFileBytes, or anything the manifest reader or
+// the converters refuse.
 std::string PackResources(const std::filesystem::path& dataDir);
 
 // Refuse media that the program could not play or show.

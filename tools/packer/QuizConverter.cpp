@@ -5,13 +5,13 @@
 
 #include "codec/BigEndian.h"
 #include "codec/ContentIds.h"
+#include "codec/ContentLimits.h"
 #include "tools/packer/PackError.h"
 #include "tools/packer/TomlSupport.h"
 
 namespace packer {
 namespace {
 
-constexpr std::size_t kMaxRecordText = 0xFFFF;
 constexpr std::size_t kItems = 4;
 
 std::string CheckedText(const toml::node& node, std::string_view key, const std::string& file) {
@@ -61,7 +61,7 @@ std::string RecordData(const toml::table& scenario, const std::string& file) {
     if (!record.empty()) record.push_back(codec::kQuizFieldSeparator);
     record += field;
   }
-  if (record.size() > kMaxRecordText)
+  if (record.size() > codec::kMaxQuizRecordText)
     throw PackError(file, LineOf(scenario),
                     "the record is " + std::to_string(record.size()) + " bytes; at most 65535 fit");
   std::string data;

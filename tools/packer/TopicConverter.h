@@ -31,8 +31,10 @@ struct Topic {
 };
 
 // Throws PackError naming `file` and the line of the first problem: invalid
-// UTF-8, no leading level-1 heading, an empty or over-long name (255 bytes),
-// anything the reader cannot show, more style runs than a scrap holds.
+// UTF-8, nesting over 100 levels deep, no leading level-1 heading, an empty or
+// over-long name (255 bytes), anything the reader cannot show, more style runs
+// than a scrap holds, more text or a longer word than a topic may hold
+// (codec/ContentLimits.h).
 Topic ConvertTopic(std::string_view markdown, const std::string& file);
 
 }  // namespace packer
