@@ -170,8 +170,6 @@ class Reader {
 
 PropertyType TypeOfProperty(std::string_view name) { return Require(name).type; }
 
-bool IsKnownProperty(std::string_view name) { return Find(name) != nullptr; }
-
 std::string_view CanonicalPropertyName(std::string_view name) { return Require(name).name; }
 
 std::string EncodeRecord(const std::vector<RecordField>& fields) {

@@ -41,7 +41,6 @@ class PropertyRecordError : public std::runtime_error {
 // The fixed type of a property name, matched without regard to case.
 // Throws PropertyRecordError for a name that is not in the table.
 PropertyType TypeOfProperty(std::string_view name);
-bool IsKnownProperty(std::string_view name);
 
 // The canonical spelling of a known name (e.g. "multiline" -> "MultiLine").
 std::string_view CanonicalPropertyName(std::string_view name);

@@ -1,9 +1,31 @@
 #include "framework/Application.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include "framework/ResourceFork.h"
 #include "framework/Runtime.h"
 #include "framework/qt/Internal.h"
 
 namespace fw {
+namespace {
+
+constexpr const char* kResourceFileName = "Korvane.rsrc";
+
+// Next to the executable in the build tree; in share/korvane/ of the install tree.
+std::string ApplicationResourcePath() {
+  std::string overridden = detail::ResourceFilePathOverride();
+  if (!overridden.empty()) return overridden;
+  QDir dir(QCoreApplication::applicationDirPath());
+  for (const QString& candidate :
+       {dir.filePath(kResourceFileName), dir.filePath(QString("../share/korvane/") + kResourceFileName)}) {
+    if (QFileInfo::exists(candidate)) return candidate.toStdString();
+  }
+  return dir.filePath(kResourceFileName).toStdString();
+}
+
+}  // namespace
 
 Application::Application() = default;
 Application::~Application() = default;
@@ -14,14 +36,14 @@ void Application::SetMenuBar(const std::shared_ptr<fw::MenuBar>& bar) {
 }
 
 void Application::AddMenuHandler(const String& itemName, MenuHandler handler) {
-  if (detail::Tracing()) detail::Trace("menu handler " + itemName.Bytes());
-  handlers_.emplace_back(itemName, std::move(handler));
+  handlers_.Add(itemName, std::move(handler));
 }
 
-MenuHandler Application::HandlerFor(const String& itemName) const {
-  for (const auto& [name, handler] : handlers_)
-    if (detail::EqualNoCase(name, itemName)) return handler;
-  return nullptr;
+MenuHandler Application::HandlerFor(const String& itemName) const { return handlers_.Find(itemName); }
+
+std::shared_ptr<fw::ResourceFork> Application::ResourceFork() const {
+  detail::Trace("open resource fork");
+  return ResourceFork::Open(ApplicationResourcePath());
 }
 
 String Application::ShortVersion() const { return fw::ShortVersion(); }

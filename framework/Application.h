@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/Menu.h"
+#include "framework/MenuHandlers.h"
 #include "framework/Object.h"
 #include "framework/String.h"
 
@@ -18,8 +19,6 @@ class Application : public Object {
   Application();
   ~Application() override;
 
-  // Application events, by number: 0 Open, 2 EnableMenuItems.
-  enum Event { kOpen = 0, kEnableMenuItems = 2 };
   virtual void Event_Open() {}
   virtual void Event_EnableMenuItems() {}
 
@@ -40,7 +39,7 @@ class Application : public Object {
 
  private:
   std::shared_ptr<fw::MenuBar> menuBar_;
-  std::vector<std::pair<String, MenuHandler>> handlers_;
+  MenuHandlers handlers_{"menu handler"};
 };
 
 }  // namespace fw

@@ -1,15 +1,10 @@
 #include "framework/ResourceFork.h"
 
-#include <QCoreApplication>
-#include <QDir>
-
 #include <optional>
 
-#include "framework/Application.h"
 #include "framework/Media.h"
 #include "codec/FileBytes.h"
 #include "codec/ResourceMap.h"
-#include "framework/qt/Internal.h"
 
 namespace fw {
 
@@ -20,21 +15,7 @@ struct ResourceFork::Impl {
 
 namespace {
 
-constexpr const char* kResourceFileName = "Korvane.rsrc";
-
 std::string TypeCode(const String& type) { return type.Bytes(); }
-
-// Next to the executable in the build tree; in share/korvane/ of the install tree.
-std::string ApplicationResourcePath() {
-  std::string overridden = detail::ResourceFilePathOverride();
-  if (!overridden.empty()) return overridden;
-  QDir dir(QCoreApplication::applicationDirPath());
-  for (const QString& candidate :
-       {dir.filePath(kResourceFileName), dir.filePath(QString("../share/korvane/") + kResourceFileName)}) {
-    if (QFileInfo::exists(candidate)) return candidate.toStdString();
-  }
-  return dir.filePath(kResourceFileName).toStdString();
-}
 
 }  // namespace
 
@@ -96,10 +77,5 @@ std::shared_ptr<Picture> ResourceFork::GetPicture(int id) const {
 }
 
 void ResourceFork::Close() { impl_.reset(); }
-
-std::shared_ptr<fw::ResourceFork> Application::ResourceFork() const {
-  detail::Trace("open resource fork");
-  return ResourceFork::Open(ApplicationResourcePath());
-}
 
 }  // namespace fw

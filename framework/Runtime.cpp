@@ -17,7 +17,6 @@
 #include <unordered_map>
 
 #include "framework/Application.h"
-#include "framework/Array.h"
 #include "framework/Controls.h"
 #include "framework/FileType.h"
 #include "framework/Menu.h"
@@ -40,7 +39,7 @@ struct Runtime {
   std::exception_ptr pending;
   int depth = 0;
   int unhandledReports = 0;
-  bool ownsQApp = false;
+  std::unique_ptr<QApplication> ownApp;  // the Qt application RuntimeInit made, if it made one
   String shortVersion;
 
   // Seams
@@ -53,6 +52,10 @@ struct Runtime {
   std::string resourcePath;
   std::function<void(const Sound&)> soundObserver;
   std::vector<std::function<void()>> loopStartActions;
+
+  // A process that ends without RuntimeExit leaves Qt's application to the
+  // system: Qt's own globals may be gone by the time this runs.
+  ~Runtime() { (void)ownApp.release(); }
 };
 
 Runtime& R() {
@@ -75,9 +78,33 @@ bool CalledFromEventDispatch() {
   return R().depth == 0 && QThread::currentThread()->loopLevel() > 0;
 }
 
+// Qt shows a floating (tool) window by raising it, which a platform without
+// a screen cannot do and reports at every such show; there is no stacking
+// to lose there, so that report is dropped and every other message passes.
+QtMessageHandler passOn = nullptr;
+
+void HeadlessMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && message == QLatin1String("This plugin does not support raise()")) return;
+  if (passOn) {
+    passOn(type, context, message);
+  } else {
+    std::fputs(qPrintable(qFormatLogMessage(type, context, message) + QLatin1Char('\n')), stderr);
+  }
+}
+
+void QuietenHeadlessRaise() {
+  static bool installed = false;
+  if (installed || !detail::Headless()) return;
+  installed = true;
+  passOn = qInstallMessageHandler(HeadlessMessages);
+}
+
 struct DepthScope {
   DepthScope() { ++R().depth; }
-  ~DepthScope() { --R().depth; }
+  ~DepthScope() {
+    // What controls held back while program code ran reaches them as it ends.
+    if (--R().depth == 0) detail::SettleControls();
+  }
 };
 
 }  // namespace
@@ -115,7 +142,12 @@ bool CallBoolHandler(const std::function<bool()>& handler) {
   return result;
 }
 
-ModalScope::ModalScope() : savedDepth_(R().depth) { R().depth = 0; }
+ModalScope::ModalScope() : savedDepth_(R().depth) {
+  SettleControls();  // the modal loop may paint them
+  R().depth = 0;
+}
+
+bool InHandler() { return R().depth > 0; }
 ModalScope::~ModalScope() { R().depth = savedDepth_; }
 
 std::string ResourceFilePathOverride() { return R().resourcePath; }
@@ -138,9 +170,6 @@ std::shared_ptr<Object> NewObjectOf(const std::type_info& type) {
 
 }  // namespace detail
 
-ArrayBase::ArrayBase() { detail::Trace("create array"); }
-ArrayBase::~ArrayBase() { detail::Trace("release array"); }
-
 void RuntimeInit() {
   detail::Trace("RuntimeInit");
   if (!QApplication::instance()) {
@@ -155,11 +184,11 @@ void RuntimeInit() {
     static int argc = 1;
     static char name[] = "korvane";
     static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-    R().ownsQApp = true;
+    R().ownApp = std::make_unique<QApplication>(argc, argv);
   }
   QApplication::setStyle(QStyleFactory::create("Fusion"));
   QApplication::setQuitOnLastWindowClosed(false);
+  QuietenHeadlessRaise();
   detail::InstallEventFilter();
 }
 
@@ -167,10 +196,7 @@ int RuntimeExit() {
   detail::Trace("RuntimeExit");
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   int status = R().unhandledReports > 0 ? 1 : 0;
-  if (R().ownsQApp) {
-    delete QApplication::instance();
-    R().ownsQApp = false;
-  }
+  R().ownApp.reset();
   return status;
 }
 

@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "framework/Menu.h"
+#include "framework/MenuHandlers.h"
 #include "framework/Object.h"
+#include "framework/PropertyRecords.h"
 #include "framework/Runtime.h"
 #include "framework/String.h"
+#include "framework/WindowLists.h"
 #include "codec/PropertyRecord.h"
 
 class QWidget;
@@ -21,13 +24,15 @@ class RectControl;
 
 class Window : public Object {
  public:
-  // While it lives, new controls' widgets are made on this window's content
-  // area.
-  struct NurseryScope {
-    explicit NurseryScope(const Window& w);
-    ~NurseryScope();
-    NurseryScope(const NurseryScope&) = delete;
-    NurseryScope& operator=(const NurseryScope&) = delete;
+  // NewControl makes a control through its class table, whose factories
+  // take no arguments; while this scope lives, the parent they make new
+  // widgets on (detail::NewControlParent) is this window's content area.
+  // Moving a widget onto its window later would cost more than making it.
+  struct NewControlScope {
+    explicit NewControlScope(const Window& w);
+    ~NewControlScope();
+    NewControlScope(const NewControlScope&) = delete;
+    NewControlScope& operator=(const NewControlScope&) = delete;
 
    private:
     ::QWidget* saved_;
@@ -35,9 +40,6 @@ class Window : public Object {
 
   Window();
   ~Window() override;
-
-  // Window events, by number.
-  enum Event { kLayout = 0, kCreateControls = 1, kAddMenuHandlers = 2, kOpen = 4, kClose = 5, kKeyDown = 7 };
 
   // The window constructor: registers the window under its class name, then
   // raises Layout, CreateControls and AddMenuHandlers, then the controls'
@@ -86,7 +88,7 @@ class Window : public Object {
   // the class has no class table.
   template <class T>
   std::shared_ptr<T> NewControl() {
-    NurseryScope scope(*this);
+    NewControlScope scope(*this);
     return NewObject<T>();
   }
   void AddControl(const String& name, const std::shared_ptr<RectControl>& control);
@@ -106,23 +108,19 @@ class Window : public Object {
   }
 
   struct View;  // the Qt side
-  View& GetView() const { return *view_; }
+  const View& GetView() const { return *view_; }
+  View& GetView() { return *view_; }  // framework use
 
  private:
-  friend struct WindowSystem;
   std::string className_;
   bool open_ = false;
   bool visible_ = false;
   bool constructed_ = false;
   std::shared_ptr<fw::MenuBar> menuBar_;
   std::vector<std::shared_ptr<RectControl>> controls_;
-  std::vector<std::pair<String, MenuHandler>> handlers_;
+  MenuHandlers handlers_{"window menu handler"};
   std::unique_ptr<View> view_;
 };
-
-// The open window registered under a class name ("Window1.Window1"), hidden
-// or not, or nil.
-std::shared_ptr<Window> GetImplicitWindow(std::string_view className);
 
 // The implicit instance of window class W: the open one, or a new one built
 // from its records. W names its class in W::kClassName.
@@ -140,18 +138,5 @@ std::shared_ptr<W> ImplicitWindow() {
 // The control added to the window under that name, or nil.
 std::shared_ptr<RectControl> RuntimeWindowControlByName(const std::shared_ptr<Window>& window,
                                                         const String& name);
-
-// Applies a property record's entries, in order, to a window or control.
-// Raises PropertyRecordException for a truncated record or an unknown name.
-void SetProperties(Window& window, std::string_view record);
-void SetProperties(RectControl& control, std::string_view record);
-
-// The window in front (floating windows aside), or nil.
-std::shared_ptr<Window> FrontWindow();
-
-// The framework's window lists, released at shutdown in this order.
-void ReleaseImplicitWindowList();
-void ReleaseDirtyWindowList();
-void ReleaseWindowList();
 
 }  // namespace fw

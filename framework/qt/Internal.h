@@ -4,6 +4,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ class QFont;
 class QMenuBar;
 
 namespace fw {
+class RectControl;
 class Window;
 class Sound;
 }
@@ -24,8 +26,8 @@ namespace fw::detail {
 
 void Trace(const std::string& step);
 // The content area of the window whose NewControl is running, or null: the
-// parent new control widgets are made on, which spares reparenting them.
-QWidget* NurseryParent();
+// parent new control widgets are made on (see Window::NewControlScope).
+QWidget* NewControlParent();
 
 // Whether anything listens to Trace: hot paths skip building their step's text.
 bool Tracing();
@@ -39,6 +41,14 @@ bool Headless();
 // program code, exceptions pass through to the caller.
 void CallHandler(const std::function<void()>& handler);
 bool CallBoolHandler(const std::function<bool()>& handler);
+
+// Whether program code (a handler) is running.
+bool InHandler();
+// A control may hold back changes made while a handler runs and apply them
+// together (RectControl::Settle); it asks to be settled when the handler
+// ends. SettleControls settles every control that asked.
+void SettleWhenHandlerEnds(const std::shared_ptr<RectControl>& control);
+void SettleControls();
 
 // While a modal loop runs inside a handler, events it dispatches start
 // afresh (their exceptions are stored, not thrown through Qt).
@@ -63,9 +73,22 @@ QMenuBar* BuildMenuBar(QWidget* frame, const std::shared_ptr<MenuBar>& bar);
 
 // Windows
 void InstallEventFilter();
-void BringToFront(const std::shared_ptr<Window>& w);
+// The window lists (WindowLists.cpp).
 void CreateWindowLists();
+void RegisterWindow(const std::shared_ptr<Window>& w);
+void ForgetImplicitWindow(const Window* w);
+void ForgetWindow(const Window* w);
+void BringToFront(const std::shared_ptr<Window>& w);
+void RemoveFromFront(const Window* w);
+// Adds a window to those waiting to reach or leave the screen; true when a
+// sync must be posted (none is yet).
+bool MarkPending(const std::shared_ptr<Window>& w);
+// The windows waiting, taken off the list; nothing once the lists are released.
+std::optional<std::vector<std::shared_ptr<Window>>> TakePending();
+std::vector<std::shared_ptr<Window>> OpenWindows();
 void ForgetWindows();
+// Brings the window to or off the screen at the next turn of the event loop.
+void ScheduleSync(const std::shared_ptr<Window>& w);
 // Maps the windows waiting for the screen now, rather than at the next turn
 // of the event loop.
 void SyncPendingWindows();

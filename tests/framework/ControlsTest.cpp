@@ -1,10 +1,12 @@
 #include <QBuffer>
 #include <QImage>
+#include <QScrollBar>
 #include <QTextEdit>
 
 #include "framework/Media.h"
 #include "codec/ContentLimits.h"
 #include "codec/StyleScrap.h"
+#include "framework/qt/Internal.h"
 #include "framework/qt/Views.h"
 #include "framework/testing/Simulate.h"
 #include "tests/framework/FrameworkFixture.h"
@@ -145,6 +147,50 @@ TEST_F(ControlsTest, StyleRunsLandOnTheRightCharactersAfterMultiByteText) {
   EXPECT_TRUE(serif.italic);
   EXPECT_EQ(serif.family, "DejaVu Serif");
   EXPECT_EQ(testing::StyleAt(*field, 16).family, "DejaVu Sans Mono");
+}
+
+// A handler's changes to a field are applied together when it ends; what
+// the handler reads back, and what is left, is what one change at a time
+// gives.
+TEST_F(ControlsTest, AFieldChangedWithinAHandlerEndsAsIfChangedStepByStep) {
+  std::string text, styl = codec::EncodeStyleScrap({StyleRun(0, 3, codec::kFaceBold, 14), StyleRun(9, 20, 0, 12)});
+  for (int i = 0; i < 60; ++i) text += "Line " + std::to_string(i) + " of the text\r";
+  auto stepwise = Add<EditField>("Stepwise", At(0, 0, 200, 100) + codec::EncodeRecord({{"Styled", true}}));
+  auto batched = Add<EditField>("Batched", At(220, 0, 200, 100) + codec::EncodeRecord({{"Styled", true}}));
+  auto* stepEdit = qobject_cast<QTextEdit*>(WidgetOf(*stepwise));
+  auto* batchEdit = qobject_cast<QTextEdit*>(WidgetOf(*batched));
+  testing::ProcessEvents();
+  for (const auto& field : {stepwise, batched}) {
+    field->SetText(String::Raw(text));
+    field->SetSelStart(Len(String::Raw(text)));  // scrolled to the end
+  }
+  auto change = [&](EditField& field, std::vector<std::string>& seen) {
+    field.SetText("");
+    seen.push_back(field.Text().Bytes());
+    field.SetTextAndStyle(String::Raw(text), String::Raw(styl));
+    seen.push_back(std::to_string(field.SelStart()));
+    field.SetSelStart(0);
+    seen.push_back(std::to_string(field.SelStart()));
+  };
+  std::vector<std::string> seenStepwise, seenBatched;
+  change(*stepwise, seenStepwise);
+  detail::CallHandler([&] {
+    change(*batched, seenBatched);
+    batched->SetText("held back");
+    batched->SetTextAndStyle(String::Raw(text), String::Raw(styl));
+    batched->SetSelStart(0);
+  });
+  EXPECT_EQ(seenBatched, seenStepwise);
+  EXPECT_EQ(batched->Text().Bytes(), text);
+  EXPECT_EQ(batchEdit->textCursor().position(), stepEdit->textCursor().position());
+  EXPECT_FALSE(batchEdit->textCursor().hasSelection());
+  EXPECT_EQ(batchEdit->verticalScrollBar()->value(), stepEdit->verticalScrollBar()->value());
+  EXPECT_EQ(batchEdit->verticalScrollBar()->value(), 0);
+  for (int at : {0, 2, 3, 9, 40}) {
+    auto a = testing::StyleAt(*batched, at), b = testing::StyleAt(*stepwise, at);
+    EXPECT_EQ(std::tie(a.family, a.pixelSize, a.bold), std::tie(b.family, b.pixelSize, b.bold)) << at;
+  }
+  EXPECT_EQ(batchEdit->document()->blockCount(), stepEdit->document()->blockCount());
 }
 
 // Emoji and other characters beyond the 16-bit range are two units to Qt

@@ -71,6 +71,18 @@ TEST_F(RuntimeTest, AMissingPluginEntryPointFailsStartUpByName) {
   EXPECT_NO_THROW(std::make_shared<Separator>());
 }
 
+TEST_F(RuntimeTest, WithoutAScreenOnlyTheReportOfAnImpossibleRaiseIsDropped) {
+  Panel::record = PanelRecord("Floating", 3);
+  ::testing::internal::CaptureStderr();
+  ImplicitWindow<Panel>();
+  testing::ProcessEvents();  // a floating window reaches the screen: Qt raises it
+  qWarning("This plugin does not support raise()");
+  qWarning("Something else went wrong");
+  std::string written = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(written.find("raise"), std::string::npos);
+  EXPECT_NE(written.find("Something else went wrong"), std::string::npos);
+}
+
 TEST_F(RuntimeTest, AFileTypeRegistersOnceAndWithdrawsOnChangeAndRelease) {
   auto count = [] {
     auto all = RegisteredFileTypes();

@@ -221,6 +221,18 @@ TEST_F(WindowTest, SizeStaysWithinTheRecordsLimitsAndLockedControlsFollow) {
   EXPECT_EQ(w->Height(), 400);
 }
 
+TEST_F(WindowTest, AWindowThatCannotBeResizedKeepsItsLaidOutSize) {
+  Panel::record = PanelRecord() + codec::EncodeRecord({{"Resizeable", false}});
+  auto w = ImplicitWindow<Panel>();
+  w->SetSize(400, 150);
+  EXPECT_EQ(std::make_pair(w->Width(), w->Height()), std::make_pair(300, 200));
+  SetProperties(*w, codec::EncodeRecord({{"Width", 500}, {"Height", 120}}));
+  testing::ProcessEvents();
+  EXPECT_EQ(std::make_pair(w->Width(), w->Height()), std::make_pair(300, 200));
+  EXPECT_EQ(testing::ContentBox(*w).width, 300);
+  EXPECT_EQ(testing::ContentBox(*w).height, 200);
+}
+
 TEST_F(WindowTest, PositionIsTheClientAreasAndCanBeSet) {
   auto w = ImplicitWindow<Panel>();
   w->SetLeft(5);

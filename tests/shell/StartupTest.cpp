@@ -61,7 +61,7 @@ const std::vector<std::string> kStartUp = {
 
 const std::vector<std::string> kShutdown = {
     "release sound", "release sound", "release picture", "release implicit windows",
-    "release mDirtyWindows", "release Windows", "deregister file type text", "release array",
+    "release dirty windows", "release Windows", "deregister file type text", "release array",
     "RuntimeExit"};
 
 TEST_F(WholeRunTest, StartsInItsFixedOrderAndShutsDownReleasingEverything) {

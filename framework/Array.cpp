@@ -1,0 +1,10 @@
+#include "framework/Array.h"
+
+#include "framework/qt/Internal.h"
+
+namespace fw {
+
+ArrayBase::ArrayBase() { detail::Trace("create array"); }
+ArrayBase::~ArrayBase() { detail::Trace("release array"); }
+
+}  // namespace fw

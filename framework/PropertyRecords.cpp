@@ -1,0 +1,48 @@
+#include "framework/PropertyRecords.h"
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "framework/RectControl.h"
+#include "framework/Window.h"
+#include "codec/PropertyRecord.h"
+
+namespace fw {
+namespace {
+
+// Windows apply the same records every time they are made: keep each
+// record's decoded entries, keyed by its bytes.
+const std::vector<codec::PropertyEntry>& Decoded(std::string_view record) {
+  static std::unordered_map<std::string, std::vector<codec::PropertyEntry>> cache;
+  auto it = cache.find(std::string(record));
+  if (it != cache.end()) return it->second;
+  std::vector<codec::PropertyEntry> entries;
+  try {
+    entries = codec::DecodeRecord(record);
+  } catch (const codec::PropertyRecordError& e) {
+    throw PropertyRecordException(e.what());
+  }
+  if (cache.size() > 512) cache.clear();  // records made at run time must not pile up
+  return cache.emplace(std::string(record), std::move(entries)).first->second;
+}
+
+template <class Target>
+void ApplyRecord(Target& target, std::string_view record) {
+  for (const auto& entry : Decoded(record)) target.SetProperty(entry.canonical, entry.value);
+}
+
+}  // namespace
+
+void SetProperties(Window& window, std::string_view record) { ApplyRecord(window, record); }
+
+void SetProperties(RectControl& control, std::string_view record) {
+  struct Batch {
+    RectControl& c;
+    ~Batch() { c.EndRecord(); }
+  } batch{control};
+  control.BeginRecord();
+  ApplyRecord(control, record);
+}
+
+}  // namespace fw
