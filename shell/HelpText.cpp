@@ -15,9 +15,8 @@ const std::string kWebPage = contact::kWebPage;
 // One entry per line of the text; the headings and the legal titles are
 // fixed texts of the program.
 const std::array<std::string, 38> kLines = {
-    /* 1 */ "Korvane is a new version of an earlier study program on fallacies, written by the author of "
-            "its content. The earlier program no longer ran on newer versions of its operating system, so "
-            "Korvane re-creates it for today's systems.",
+    /* 1 */ "Korvane is a program for studying logical fallacies. Its topics and quizzes are written by "
+            "the author of its content, and it is made for today's desktop systems.",
     /* 2 */ "",
     /* 3 */ "",
     /* 4 */ "-----     Using Korvane:     -----",
