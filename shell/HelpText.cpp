@@ -15,9 +15,9 @@ const std::string kWebPage = contact::kWebPage;
 // One entry per line of the text; the headings and the legal titles are
 // fixed texts of the program.
 const std::array<std::string, 38> kLines = {
-    /* 1 */ "Korvane is a new version of an earlier study program on fallacies, written by the author of "
-            "its content. The earlier program no longer ran on newer versions of its operating system, so "
-            "Korvane re-creates it for today's systems.",
+    /* 1 */ "Korvane is a program for studying logical fallacies, made for today's desktop systems. Its 43 "
+            "topics explain the fallacies and its 3 quizzes test you on them; both are written by " +
+            kAuthors + ".",
     /* 2 */ "",
     /* 3 */ "",
     /* 4 */ "-----     Using Korvane:     -----",

@@ -108,7 +108,7 @@ TEST_F(TopicBrowserTest, TheRealTopicsAreListedInOrder) {
   auto list = List();
   ASSERT_EQ(list->ListCount(), 43);
   EXPECT_EQ(list->List(0), fw::String("Ad Hominem"));
-  EXPECT_EQ(list->List(24), fw::String("Gambler's Fallacy"));
+  EXPECT_EQ(list->List(24), fw::String("Gambler\u2019s Fallacy"));
   EXPECT_EQ(list->List(42), fw::String("Weak Analogy"));
   EXPECT_EQ(Window1::Instance()->Title(), fw::String("Korvane: Ad Hominem"));
   EXPECT_TRUE(fw::testing::StyleAt(*Reader(), 1).bold);  // the heading

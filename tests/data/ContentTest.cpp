@@ -21,7 +21,7 @@ const std::vector<std::string> kTopicNames = {
     "Appeal to Force", "Appeal to Ignorance", "Appeal to Nature", "Appeal to Novelty",
     "Appeal to Pity", "Appeal to Popularity", "Appeal to Tradition", "Begging the Question",
     "Biased Sample", "Burden of Proof", "Composition", "Correlation as Causation",
-    "Denying the Antecedent", "Division", "Equivocation", "False Dilemma", "Gambler's Fallacy",
+    "Denying the Antecedent", "Division", "Equivocation", "False Dilemma", "Gambler\u2019s Fallacy",
     "Genetic Fallacy", "Guilt by Association", "Hasty Generalization", "Loaded Question",
     "Middle Ground", "Moving the Goalposts", "No True Scotsman", "Poisoning the Well", "Post Hoc",
     "Red Herring", "Slippery Slope", "Special Pleading", "Straw Man", "Sweeping Generalization",
@@ -56,6 +56,17 @@ std::vector<std::string> Split(std::string_view text, char separator) {
 std::size_t Characters(std::string_view utf8) {
   return static_cast<std::size_t>(std::count_if(
       utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+bool IsAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Quiz records are plain ASCII, so a choice spells a topic's typographic
+// apostrophe as a straight one.
+std::string AsChoice(std::string name) {
+  for (std::size_t at; (at = name.find("\u2019")) != std::string::npos;) name.replace(at, 3, "'");
+  return name;
 }
 
 struct Record {
@@ -104,6 +115,8 @@ TEST_F(Content, EveryTopicTextIsStyledFromItsFirstByte) {
     const auto runs = codec::DecodeStyleScrap(Resources().Data(map().At("styl", k)));
     ASSERT_FALSE(text.empty()) << k;
     EXPECT_EQ(codec::FirstInvalidUtf8(text), text.size()) << k;
+    // The topics quote and elide with typographic marks only, names included.
+    EXPECT_EQ(text.find_first_of("'\""), std::string::npos) << k;
     ASSERT_FALSE(runs.empty()) << k;
     EXPECT_EQ(runs.front().startChar, 0) << k;
     for (std::size_t i = 1; i < runs.size(); ++i) {
@@ -116,21 +129,27 @@ TEST_F(Content, EveryTopicTextIsStyledFromItsFirstByte) {
 TEST_F(Content, QuizRecordsAreThirtyCompleteScenarios) {
   const auto records = QuizRecords();
   ASSERT_EQ(records.size(), 30u) << "every wstr is a length and five fields";
-  const std::set<std::string> topics(kTopicNames.begin(), kTopicNames.end());
+  std::set<std::string> topics;
+  for (const std::string& name : kTopicNames) topics.insert(AsChoice(name));
   for (int i = 0; i < 30; ++i) {
     const Record& r = records[i];
     SCOPED_TRACE("wstr " + std::to_string(r.id));
     EXPECT_EQ(r.id, 128 + i);
     EXPECT_LE(Characters(r.scenario), 450u);
     EXPECT_LE(Characters(r.hint), 140u);
+    EXPECT_TRUE(IsAscii(r.scenario) && IsAscii(r.hint));
     EXPECT_NE(r.correct, 0);
     ASSERT_EQ(r.choices.size(), 4u);
     ASSERT_EQ(r.feedback.size(), 4u);
     for (const std::string& choice : r.choices) {
       EXPECT_LE(Characters(choice), 28u) << choice;
+      EXPECT_TRUE(IsAscii(choice)) << choice;
       EXPECT_TRUE(topics.count(choice)) << choice << " names no topic";
     }
-    for (const std::string& feedback : r.feedback) EXPECT_LE(Characters(feedback), 220u) << feedback;
+    for (const std::string& feedback : r.feedback) {
+      EXPECT_LE(Characters(feedback), 220u) << feedback;
+      EXPECT_TRUE(IsAscii(feedback)) << feedback;
+    }
   }
 }
 
