@@ -42,7 +42,9 @@ struct EditView : RectControl::View {
     e->setReadOnly(readOnly);
     if (readOnly) e->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     e->setAcceptRichText(false);
-    e->setFrameShape(border ? QFrame::StyledPanel : QFrame::NoFrame);
+    // Setting even the same frame lays the widget's frame out again.
+    if (QFrame::Shape shape = border ? QFrame::StyledPanel : QFrame::NoFrame; e->frameShape() != shape)
+      e->setFrameShape(shape);
     e->setVerticalScrollBarPolicy(multiLine && scrollVertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     e->setHorizontalScrollBarPolicy(scrollHorizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     e->setLineWrapMode(multiLine && !scrollHorizontal ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
