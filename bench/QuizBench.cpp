@@ -9,7 +9,10 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+#include <string_view>
+
 #include "framework/Testing.h"
+#include "framework/qt/Internal.h"
 #include "quiz/Module1.h"
 #include "quiz/RireradQuiz.h"
 #include "tests/support/Program.h"
@@ -35,53 +38,106 @@ void QuizWindow_Korvane(benchmark::State& state) {
   }
 }
 
-// The same window by hand: its frame and the 25 widgets with their
-// geometry, fonts and texts.
+// The same window by hand: its frame and the 25 widgets with the geometry,
+// fonts, texts, flags and tab order Korvane's records give them.
 void QuizWindow_Baseline(benchmark::State& state) {
+  enum Kind { kEdit, kButton, kLabel, kLine, kBox };
   struct W {
-    const char* kind;
+    Kind kind;
     int x, y, w, h;
+    int font = 0;  // index into fonts
+    const char* text = "";
+    bool hidden = false;
+    Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop;
   };
+  const QFont fonts[] = {
+      fw::detail::FontFor("System", 10, false, false, false), fw::detail::FontFor("System", 12, false, false, false),
+      fw::detail::FontFor("Geneva\x03", 18, false, false, false), fw::detail::FontFor("System", 10, true, false, false)};
+  const QString hintCost = QStringLiteral(
+      "<p style=\"margin:0; white-space:pre-wrap; line-height:13px\">A hint costs you 1 point--half your potential "
+      "score for a correct answer</p>");
   static const W widgets[] = {
-      {"edit", 14, 30, 601, 84},    {"button", 14, 125, 230, 30}, {"button", 14, 194, 230, 31},
-      {"button", 13, 265, 230, 30}, {"button", 14, 335, 230, 30}, {"label", 14, 0, 262, 29},
-      {"label", 91, 398, 179, 29},  {"edit", 254, 195, 361, 58},  {"edit", 254, 125, 361, 58},
-      {"edit", 254, 265, 361, 58},  {"edit", 254, 335, 361, 58},  {"line", 14, 186, 600, 4},
-      {"line", 14, 256, 600, 4},    {"line", 14, 326, 600, 4},    {"button", 13, 403, 60, 20},
-      {"button", 554, 403, 60, 20}, {"label", 352, 0, 262, 29},   {"box", 13, 164, 230, 19},
-      {"label", 23, 166, 150, 16},  {"box", 13, 234, 230, 19},    {"label", 23, 236, 150, 16},
-      {"box", 13, 304, 230, 19},    {"label", 23, 306, 150, 16},  {"box", 13, 374, 230, 19},
-      {"label", 23, 376, 150, 16},
+      {kEdit, 14, 30, 601, 84},
+      {kButton, 14, 125, 230, 30},
+      {kButton, 14, 194, 230, 31},
+      {kButton, 13, 265, 230, 30},
+      {kButton, 14, 335, 230, 30},
+      {kLabel, 14, 0, 262, 29, 2, "Scenario"},
+      {kLabel, 91, 398, 179, 29, 0, nullptr},  // the rich-text hint cost
+      {kEdit, 254, 195, 361, 58},
+      {kEdit, 254, 125, 361, 58},
+      {kEdit, 254, 265, 361, 58},
+      {kEdit, 254, 335, 361, 58},
+      {kLine, 14, 186, 600, 4},
+      {kLine, 14, 256, 600, 4},
+      {kLine, 14, 326, 600, 4},
+      {kButton, 13, 403, 60, 20, 1, "Hint"},
+      {kButton, 554, 403, 60, 20, 1, "Next"},
+      {kLabel, 352, 0, 262, 29, 2, "Score 0 of 20", false, Qt::AlignRight | Qt::AlignTop},
+      {kBox, 13, 164, 230, 19, 0, "", true},
+      {kLabel, 23, 166, 150, 16, 3, "A is correct", true},
+      {kBox, 13, 234, 230, 19, 0, "", true},
+      {kLabel, 23, 236, 150, 16, 3, "A is correct", true},
+      {kBox, 13, 304, 230, 19, 0, "", true},
+      {kLabel, 23, 306, 150, 16, 3, "A is correct", true},
+      {kBox, 13, 374, 230, 19, 0, "", true},
+      {kLabel, 23, 376, 150, 16, 3, "A is correct", true},
   };
-  QFont small("DejaVu Sans");
-  small.setPixelSize(10);
   for (auto _ : state) {
     auto* frame = new QMainWindow;
     auto* content = new QWidget;
     frame->setCentralWidget(content);
     frame->setFixedSize(630, 432);
+    QWidget* previous = nullptr;  // in the tab order
     for (const W& w : widgets) {
       QWidget* widget = nullptr;
-      std::string kind = w.kind;
-      if (kind == "edit") {
-        auto* edit = new QTextEdit(content);
-        edit->setReadOnly(true);
-        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        widget = edit;
-      } else if (kind == "button") {
-        widget = new QPushButton("Caption", content);
-      } else if (kind == "label") {
-        widget = new QLabel("Label", content);
-      } else if (kind == "line") {
-        auto* line = new QFrame(content);
-        line->setFrameShape(QFrame::HLine);
-        widget = line;
-      } else {
-        widget = new QWidget(content);
-        widget->hide();
+      switch (w.kind) {
+        case kEdit: {
+          auto* edit = new QTextEdit(content);
+          edit->setReadOnly(true);
+          edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+          edit->setAcceptRichText(false);
+          edit->setTabChangesFocus(true);
+          edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+          edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+          edit->setFont(fonts[w.font]);
+          widget = edit;
+          break;
+        }
+        case kButton: {
+          auto* button = new QPushButton(QString::fromUtf8(w.text), content);
+          button->setAutoDefault(false);
+          button->setDefault(std::string_view(w.text) == "Next");
+          button->setFont(fonts[w.font]);
+          widget = button;
+          break;
+        }
+        case kLabel: {
+          auto* label = w.text ? new QLabel(QString::fromUtf8(w.text), content) : new QLabel(hintCost, content);
+          label->setTextFormat(w.text ? Qt::PlainText : Qt::RichText);
+          label->setWordWrap(!w.text);
+          label->setAlignment(w.align);
+          label->setFont(fonts[w.font]);
+          widget = label;
+          break;
+        }
+        case kLine: {
+          auto* line = new QFrame(content);
+          line->setFrameShape(QFrame::HLine);
+          line->setFrameShadow(QFrame::Sunken);
+          widget = line;
+          break;
+        }
+        case kBox:
+          widget = new QWidget(content);
+          break;
       }
-      widget->setFont(small);
       widget->setGeometry(w.x, w.y, w.w, w.h);
+      if (w.hidden) widget->hide();
+      if (widget->focusPolicy() != Qt::NoFocus) {
+        if (previous) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+      }
     }
     state.PauseTiming();
     delete frame;

@@ -20,7 +20,7 @@ void ResourceOpenAndRead_Korvane(benchmark::State& state) {
 }
 
 void ReadBytes_Baseline(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(codec::ReadFileBytes(korvane::test::RealResourceFile()));
+  for (auto _ : state) benchmark::DoNotOptimize(codec::ReadFile(korvane::test::RealResourceFile()));
 }
 
 }  // namespace

@@ -108,22 +108,20 @@ bool ResolveName(const rsrc::ReferenceEntry& entry, const Areas& areas, Resource
   return true;
 }
 
-// The readable resources of one type, or nullopt when any entry is unsound.
-std::optional<std::vector<ResourceRef>> ReadReferenceList(const ListedType& type,
-                                                         const Areas& areas) {
+// Appends the readable resources of one type to refs; false when any entry
+// is unsound.
+bool ReadReferenceList(const ListedType& type, const Areas& areas, std::vector<ResourceRef>& refs) {
   std::vector<std::int16_t> ids;
-  std::vector<ResourceRef> refs;
   ids.reserve(type.count);
   for (std::uint64_t i = 0; i < type.count; ++i) {
     const auto entry = rsrc::ReadReference(areas.map, type.refList + rsrc::kReferenceSize * i);
-    if (!entry) return std::nullopt;
+    if (!entry) return false;
     ResourceRef ref{type.code, entry->id, false, {}, 0, 0};
-    if (!ResolveData(*entry, areas, ref) || !ResolveName(*entry, areas, ref)) return std::nullopt;
+    if (!ResolveData(*entry, areas, ref) || !ResolveName(*entry, areas, ref)) return false;
     ids.push_back(entry->id);
     if (!(entry->attributes & rsrc::kCompressedAttribute)) refs.push_back(std::move(ref));
   }
-  if (HasDuplicates(std::move(ids))) return std::nullopt;
-  return refs;
+  return !HasDuplicates(std::move(ids));
 }
 
 }  // namespace
@@ -142,12 +140,13 @@ std::optional<ResourceMap> ResourceMap::Parse(std::string_view file) {
 
   std::vector<std::string> types;
   std::vector<ResourceRef> refs;
+  std::uint64_t total = 0;
+  for (const ListedType& type : *listed) total += type.count;
+  refs.reserve(total);
   for (const ListedType& type : *listed) {
-    auto typeRefs = ReadReferenceList(type, areas);
-    if (!typeRefs) return std::nullopt;
-    if (typeRefs->empty()) continue;
-    types.push_back(type.code);
-    std::move(typeRefs->begin(), typeRefs->end(), std::back_inserter(refs));
+    const std::size_t before = refs.size();
+    if (!ReadReferenceList(type, areas, refs)) return std::nullopt;
+    if (refs.size() > before) types.push_back(type.code);
   }
   return ResourceMap(std::move(types), std::move(refs));
 }

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "framework/Properties.h"
 #include "codec/ContentLimits.h"
@@ -41,7 +42,9 @@ struct EditView : RectControl::View {
     e->setReadOnly(readOnly);
     if (readOnly) e->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     e->setAcceptRichText(false);
-    e->setFrameShape(border ? QFrame::StyledPanel : QFrame::NoFrame);
+    // Setting even the same frame lays the widget's frame out again.
+    if (QFrame::Shape shape = border ? QFrame::StyledPanel : QFrame::NoFrame; e->frameShape() != shape)
+      e->setFrameShape(shape);
     e->setVerticalScrollBarPolicy(multiLine && scrollVertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     e->setHorizontalScrollBarPolicy(scrollHorizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     e->setLineWrapMode(multiLine && !scrollHorizontal ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
@@ -176,11 +179,20 @@ void EditField::ApplyStyledText(const String& text, const String& styleTable, bo
   QTextCharFormat plain;
   plain.setFont(edit->font());
   plain.setForeground(edit->palette().color(QPalette::Text));
+  // A text uses a handful of styles over many runs: make each format once.
+  std::vector<std::pair<codec::StyleElement, QTextCharFormat>> formats;
+  auto formatOf = [&](codec::StyleElement style) -> const QTextCharFormat& {
+    style.startChar = 0;  // where a run starts is no part of its look
+    style.height = style.ascent = 0;
+    for (const auto& [made, format] : formats)
+      if (made == style) return format;
+    return formats.emplace_back(style, FormatOf(style, edit->font())).second;
+  };
   for (const codec::StyledSpan& span : codec::StyleSpansForText(bytes, styleTable.Bytes())) {
     // Spans end on character boundaries, so each piece decodes on its own.
     QString piece = QString::fromUtf8(bytes.data() + span.begin, static_cast<qsizetype>(span.end - span.begin));
     piece.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    cursor.insertText(piece, span.hasStyle ? FormatOf(span.style, edit->font()) : plain);
+    cursor.insertText(piece, span.hasStyle ? formatOf(span.style) : plain);
   }
   if (cursorAtStart) {
     cursor.setPosition(0);

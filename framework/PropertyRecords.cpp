@@ -1,6 +1,8 @@
 #include "framework/PropertyRecords.h"
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -11,11 +13,17 @@
 namespace fw {
 namespace {
 
+// Looked up by the record's bytes without copying them.
+struct RecordHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view record) const { return std::hash<std::string_view>{}(record); }
+};
+
 // Windows apply the same records every time they are made: keep each
 // record's decoded entries, keyed by its bytes.
 const std::vector<codec::PropertyEntry>& Decoded(std::string_view record) {
-  static std::unordered_map<std::string, std::vector<codec::PropertyEntry>> cache;
-  auto it = cache.find(std::string(record));
+  static std::unordered_map<std::string, std::vector<codec::PropertyEntry>, RecordHash, std::equal_to<>> cache;
+  auto it = cache.find(record);
   if (it != cache.end()) return it->second;
   std::vector<codec::PropertyEntry> entries;
   try {

@@ -22,7 +22,8 @@ struct ButtonView : RectControl::View {
 PushButton::PushButton() : RectControl(std::make_unique<ButtonView>()) {
   ButtonView& v = ViewOf<ButtonView>(*this);
   v.Button()->setAutoDefault(false);
-  v.Button()->setFont(v.style.Font());
+  // The font comes with the record, or without one when the window is
+  // complete (see EditField).
   QObject::connect(v.Button(), &QPushButton::clicked, v.Button(), [this] {
     if (Enabled()) RaiseEvent("action");
   });

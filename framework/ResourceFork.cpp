@@ -9,7 +9,8 @@
 namespace fw {
 
 struct ResourceFork::Impl {
-  std::string bytes;  // the map refers into these
+  codec::FileBuffer file;
+  std::string_view bytes;  // the file's; the map holds offsets into them
   codec::ResourceMap map;
 };
 
@@ -20,12 +21,12 @@ std::string TypeCode(const String& type) { return type.Bytes(); }
 }  // namespace
 
 std::shared_ptr<ResourceFork> ResourceFork::Open(const std::string& path) {
-  std::optional<std::string> bytes = codec::ReadFileBytes(path);
-  if (!bytes) return nullptr;
-  std::optional<codec::ResourceMap> map = codec::ResourceMap::Parse(*bytes);
+  std::optional<codec::FileBuffer> file = codec::ReadFile(path);
+  if (!file) return nullptr;
+  std::optional<codec::ResourceMap> map = codec::ResourceMap::Parse(file->View());
   if (!map) return nullptr;
-  // The map holds offsets only, so the bytes may move.
-  return std::make_shared<ResourceFork>(std::make_unique<Impl>(Impl{std::move(*bytes), std::move(*map)}));
+  std::string_view bytes = file->View();  // stays where it is as the buffer moves
+  return std::make_shared<ResourceFork>(std::make_unique<Impl>(Impl{std::move(*file), bytes, std::move(*map)}));
 }
 
 ResourceFork::ResourceFork(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
@@ -53,7 +54,7 @@ String ResourceFork::GetResource(const String& type, int id) const {
   const codec::ResourceRef* ref = impl.map.ById(TypeCode(type), id);
   if (!ref)
     throw ResourceNotFoundException("no resource '" + type.Bytes() + "' " + std::to_string(id));
-  return String::Raw(impl.bytes.substr(ref->dataOffset, ref->length));
+  return String::Raw(std::string(impl.bytes.substr(ref->dataOffset, ref->length)));
 }
 
 String ResourceFork::GetNamedResource(const String& type, const String& name) const {
@@ -61,19 +62,19 @@ String ResourceFork::GetNamedResource(const String& type, const String& name) co
   const codec::ResourceRef* ref = impl.map.ByName(TypeCode(type), name.Bytes());
   if (!ref)
     throw ResourceNotFoundException("no resource '" + type.Bytes() + "' named \"" + name.Bytes() + "\"");
-  return String::Raw(impl.bytes.substr(ref->dataOffset, ref->length));
+  return String::Raw(std::string(impl.bytes.substr(ref->dataOffset, ref->length)));
 }
 
 std::shared_ptr<Sound> ResourceFork::GetSound(int id) const {
   const Impl& impl = Need();
   const codec::ResourceRef* ref = impl.map.ById("WAVE", id);
-  return ref ? Sound::FromWave(std::string_view(impl.bytes).substr(ref->dataOffset, ref->length)) : nullptr;
+  return ref ? Sound::FromWave(impl.bytes.substr(ref->dataOffset, ref->length)) : nullptr;
 }
 
 std::shared_ptr<Picture> ResourceFork::GetPicture(int id) const {
   const Impl& impl = Need();
   const codec::ResourceRef* ref = impl.map.ById("PNG ", id);
-  return ref ? Picture::FromImageData(impl.bytes.substr(ref->dataOffset, ref->length)) : nullptr;
+  return ref ? Picture::FromImageData(std::string(impl.bytes.substr(ref->dataOffset, ref->length))) : nullptr;
 }
 
 void ResourceFork::Close() { impl_.reset(); }

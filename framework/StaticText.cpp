@@ -13,10 +13,9 @@ namespace fw {
 namespace {
 
 struct LabelView : RectControl::View {
-  LabelView() : View(new QLabel(detail::NewControlParent())) {
-    Label()->setTextFormat(Qt::PlainText);
-    Label()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  }
+  // Text, format and alignment come with the record, or without one when
+  // the window is complete (see EditField).
+  LabelView() : View(new QLabel(detail::NewControlParent())) {}
   QLabel* Label() const { return static_cast<QLabel*>(widget.data()); }
   TextStyle style;
   String text;
