@@ -63,15 +63,6 @@ class AboutBoxTest : public test::ProgramTest {
   int creations = 0;
 };
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines(1);
-  for (char c : text) {
-    if (c == '\r') lines.emplace_back();
-    else lines.back() += c;
-  }
-  return lines;
-}
-
 // --- Opening and the version line ------------------------------------------
 
 TEST_F(AboutBoxTest, ChoosingTheItemShowsTheAboutBoxWithItsVersionLine) {
@@ -232,7 +223,7 @@ TEST_F(AboutBoxTest, TheCreditsShowSixLinesWithOneAmpersandEach) {
   EXPECT_NE(shown.find("Editing & Programming by "), std::string::npos);
   // Every line fits the label's width: none wraps.
   EXPECT_EQ(fw::testing::ShownLineCount(*credits), 6);
-  for (std::string line : Lines(AboutBox::CreditsText())) {
+  for (std::string line : test::CrLines(AboutBox::CreditsText())) {
     for (auto at = line.find("&&"); at != std::string::npos; at = line.find("&&", at + 1)) line.erase(at, 1);
     EXPECT_LE(fw::testing::TextWidth(*credits, line), 231) << line;
   }
@@ -397,7 +388,7 @@ TEST(AboutBoxRecords, TheWindowRecordHasThe22EntriesInOrder) {
 }
 
 TEST(AboutBoxRecords, TheCreditsKeepTheirLineStructure) {
-  auto lines = Lines(AboutBox::CreditsText());
+  auto lines = test::CrLines(AboutBox::CreditsText());
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(lines[0].rfind("Text && Quizzes by ", 0), 0u);
   EXPECT_EQ(lines[1].rfind("\u00A9 ", 0), 0u);

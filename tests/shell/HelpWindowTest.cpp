@@ -22,20 +22,11 @@ namespace {
 
 using fw::testing::ChooseMenuItem;
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines(1);
-  for (char c : text) {
-    if (c == '\r') lines.emplace_back();
-    else lines.back() += c;
-  }
-  return lines;
-}
-
 // --- The text ----------------------------------------------------------------
 
 TEST(HelpText, Has38LinesSeparatedByCarriageReturnsOnly) {
   const std::string& text = HelpText();
-  EXPECT_EQ(Lines(text).size(), 38u);
+  EXPECT_EQ(test::CrLines(text).size(), 38u);
   EXPECT_EQ(text.find('\n'), std::string::npos);
   EXPECT_NE(text.back(), '\r');
   for (unsigned char c : text) {
@@ -47,7 +38,7 @@ TEST(HelpText, Has38LinesSeparatedByCarriageReturnsOnly) {
 }
 
 TEST(HelpText, TheQuotedLinesAreExact) {
-  auto lines = Lines(HelpText());
+  auto lines = test::CrLines(HelpText());
   ASSERT_EQ(lines.size(), 38u);
   EXPECT_EQ(lines[4 - 1], "-----     Using Korvane:     -----");
   EXPECT_EQ(lines[14 - 1], "-----     About the Authors     -----");
@@ -58,7 +49,7 @@ TEST(HelpText, TheQuotedLinesAreExact) {
 }
 
 TEST(HelpText, EmptyLinesAndParagraphsStandWhereTheTableSays) {
-  auto lines = Lines(HelpText());
+  auto lines = test::CrLines(HelpText());
   ASSERT_EQ(lines.size(), 38u);
   for (int n : {2, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 24, 25, 27, 29, 30, 32, 34, 35, 37})
     EXPECT_EQ(lines[n - 1], "") << "line " << n;
@@ -68,7 +59,7 @@ TEST(HelpText, EmptyLinesAndParagraphsStandWhereTheTableSays) {
 }
 
 TEST(HelpText, TheUsingSectionMatchesWhatTheQuizzesDo) {
-  auto lines = Lines(HelpText());
+  auto lines = test::CrLines(HelpText());
   ASSERT_EQ(lines.size(), 38u);
   EXPECT_NE(lines[6 - 1].find("20 out of 20"), std::string::npos);
   EXPECT_NE(lines[8 - 1].find("3 quizzes of 10 scenarios"), std::string::npos);
@@ -82,7 +73,7 @@ TEST(HelpText, TheUsingSectionMatchesWhatTheQuizzesDo) {
 }
 
 TEST(HelpText, TheAuthorsSectionSaysHowToReachThem) {
-  auto lines = Lines(HelpText());
+  auto lines = test::CrLines(HelpText());
   ASSERT_EQ(lines.size(), 38u);
   EXPECT_NE(lines[16 - 1].find(contact::kEmailAddress), std::string::npos);
   EXPECT_NE(lines[16 - 1].find(contact::kWebPage), std::string::npos);

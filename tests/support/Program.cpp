@@ -29,6 +29,15 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ignored);
 }
 
+std::vector<std::string> CrLines(const std::string& text) {
+  std::vector<std::string> lines(1);
+  for (char c : text) {
+    if (c == '\r') lines.emplace_back();
+    else lines.back() += c;
+  }
+  return lines;
+}
+
 std::string RealResourceFile() { return KORVANE_RESOURCE_FILE; }
 
 std::string QuizRecord::Bytes() const {

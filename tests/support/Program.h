@@ -49,6 +49,8 @@ void Remove(std::vector<codec::ResourceSpec>& set, const std::string& type, int 
 void Replace(std::vector<codec::ResourceSpec>& set, const std::string& type, int id, std::string data);
 // Writes the set as a resource file in the folder; returns its path.
 std::string WriteResourceFile(const TempDir& dir, const std::vector<codec::ResourceSpec>& set);
+// A text's lines, split at carriage returns only (the classic line break).
+std::vector<std::string> CrLines(const std::string& text);
 // A tiny valid WAV and PNG.
 std::string TinyWave();
 std::string TinyPng(int width = 4, int height = 2);
