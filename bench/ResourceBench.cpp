@@ -2,8 +2,8 @@
 // against reading the file's bytes into memory (the floor).
 #include <benchmark/benchmark.h>
 
-#include "framework/ResourceFork.h"
 #include "codec/FileBytes.h"
+#include "framework/ResourceFork.h"
 #include "tests/support/Program.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "framework/Properties.h"
 #include "codec/ContentLimits.h"
 #include "codec/StyleScrap.h"
+#include "framework/Properties.h"
 #include "framework/qt/ControlView.h"
 #include "framework/qt/Internal.h"
 #include "framework/qt/TextStyle.h"

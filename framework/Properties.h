@@ -10,8 +10,8 @@
 #include <string_view>
 #include <variant>
 
-#include "framework/String.h"
 #include "codec/PropertyRecord.h"
+#include "framework/String.h"
 
 namespace fw::property {
 

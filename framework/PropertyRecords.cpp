@@ -6,9 +6,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "codec/PropertyRecord.h"
 #include "framework/RectControl.h"
 #include "framework/Window.h"
-#include "codec/PropertyRecord.h"
 
 namespace fw {
 namespace {

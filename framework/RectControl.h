@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
+#include "codec/PropertyRecord.h"
 #include "framework/Object.h"
 #include "framework/Properties.h"
 #include "framework/String.h"
-#include "codec/PropertyRecord.h"
 
 namespace fw {
 

@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "framework/Media.h"
 #include "codec/FileBytes.h"
 #include "codec/ResourceMap.h"
+#include "framework/Media.h"
 
 namespace fw {
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "codec/PropertyRecord.h"
 #include "framework/Menu.h"
 #include "framework/MenuHandlers.h"
 #include "framework/Object.h"
@@ -14,7 +15,6 @@
 #include "framework/Runtime.h"
 #include "framework/String.h"
 #include "framework/WindowLists.h"
-#include "codec/PropertyRecord.h"
 
 class QWidget;
 

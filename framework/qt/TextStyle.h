@@ -9,9 +9,9 @@
 #include <string_view>
 #include <utility>
 
+#include "codec/PropertyRecord.h"
 #include "framework/Properties.h"
 #include "framework/RectControl.h"
-#include "codec/PropertyRecord.h"
 
 class QWidget;
 

@@ -6,10 +6,10 @@
 
 #include <memory>
 
+#include "codec/PropertyRecord.h"
 #include "framework/Menu.h"
 #include "framework/Window.h"
 #include "framework/qt/WindowFrame.h"
-#include "codec/PropertyRecord.h"
 
 namespace fw {
 

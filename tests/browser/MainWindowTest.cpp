@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "browser/Window1.h"
+#include "declare/Declare.h"
 #include "framework/Testing.h"
 #include "framework/testing/Simulate.h"
-#include "declare/Declare.h"
 #include "tests/support/Program.h"
 
 namespace korvane {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "browser/Window1.h"
-#include "framework/Testing.h"
 #include "codec/StyleScrap.h"
+#include "framework/Testing.h"
 #include "framework/testing/Simulate.h"
 #include "tests/support/Program.h"
 

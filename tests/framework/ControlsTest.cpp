@@ -3,9 +3,9 @@
 #include <QScrollBar>
 #include <QTextEdit>
 
-#include "framework/Media.h"
 #include "codec/ContentLimits.h"
 #include "codec/StyleScrap.h"
+#include "framework/Media.h"
 #include "framework/qt/Internal.h"
 #include "framework/qt/Views.h"
 #include "framework/testing/Simulate.h"

@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "codec/PropertyRecord.h"
 #include "framework/Application.h"
 #include "framework/Controls.h"
 #include "framework/Delegate.h"
 #include "framework/Runtime.h"
 #include "framework/Testing.h"
 #include "framework/Window.h"
-#include "codec/PropertyRecord.h"
 
 namespace fw::test {
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "browser/Window1.h"
+#include "codec/PropertyRecord.h"
 #include "framework/Runtime.h"
 #include "framework/Testing.h"
-#include "codec/PropertyRecord.h"
 #include "framework/testing/Simulate.h"
 #include "shell/AboutBox.h"
 #include "shell/AboutWindow.h"

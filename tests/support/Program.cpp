@@ -8,10 +8,10 @@
 #include <random>
 
 #include "codec/ContentIds.h"
-#include "framework/Runtime.h"
-#include "framework/Testing.h"
 #include "codec/StyleScrap.h"
 #include "codec/Wave.h"
+#include "framework/Runtime.h"
+#include "framework/Testing.h"
 #include "quiz/Module1.h"
 #include "shell/App.h"
 #include "shell/Main.h"

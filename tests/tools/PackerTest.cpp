@@ -5,11 +5,11 @@
 #include "codec/ResourceMap.h"
 #include "codec/StyleScrap.h"
 #include "codec/Wave.h"
+#include "tests/TestCase.h"
 #include "tests/tools/Fixtures.h"
 #include "tools/packer/PackError.h"
 #include "tools/packer/Packer.h"
 #include "tools/packer/QuizConverter.h"
-#include "tests/TestCase.h"
 
 namespace packer {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "tests/TestCase.h"
+#include "tests/tools/Fixtures.h"
 #include "tools/packer/PackError.h"
 #include "tools/packer/QuizConverter.h"
-#include "tests/tools/Fixtures.h"
-#include "tests/TestCase.h"
 
 namespace packer {
 namespace {

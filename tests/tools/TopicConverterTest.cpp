@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "tests/TestCase.h"
 #include "tools/packer/PackError.h"
 #include "tools/packer/TopicConverter.h"
-#include "tests/TestCase.h"
 
 namespace packer {
 namespace {
