@@ -16,7 +16,7 @@ const std::string kWebPage = contact::kWebPage;
 // fixed texts of the program.
 const std::array<std::string, 38> kLines = {
     /* 1 */ "Korvane is a program for studying logical fallacies, made for today's desktop systems. Its 43 "
-            "topics explain the fallacies and its 3 quizzes test you on them; both are written by " +
+            "topics explain the fallacies and its 3 quizzes test you on 30 of them; both are written by " +
             kAuthors + ".",
     /* 2 */ "",
     /* 3 */ "",
