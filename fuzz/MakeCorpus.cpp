@@ -11,6 +11,7 @@
 
 #include "codec/BigEndian.h"
 #include "codec/PropertyRecord.h"
+#include "codec/QuizRecord.h"
 #include "codec/ResourceWriter.h"
 #include "codec/StyleScrap.h"
 #include "codec/Wave.h"
@@ -33,13 +34,6 @@ std::string Set(std::string bytes, std::size_t at, char value) {
 }
 
 std::string Cut(const std::string& bytes) { return bytes.substr(0, bytes.size() - 1); }
-
-// A quiz record as the packer stores it: a 16-bit length, then the text.
-std::string QuizRecord(const std::string& text) {
-  std::string out;
-  codec::PutU16(out, static_cast<std::uint16_t>(text.size()));
-  return out + text;
-}
 
 std::string Scrap(const std::vector<std::int32_t>& starts) {
   std::vector<codec::StyleElement> elements;
@@ -65,12 +59,15 @@ std::string MapFirst(const std::string& file) {
   return out + file.substr(mapOffset, mapLength) + file.substr(dataOffset, dataLength);
 }
 
+// A record's text up to its correct choice's number.
 const std::string kRecordText =
-    "A senator says the plan is bad because its author failed a course.\x11"
-    "Ad hominem\x12Straw man\x12Red herring\x12No fallacy\x11"
-    "Right: the author is attacked.\x12No: nobody's view is changed.\x12"
-    "Close, but the topic stays.\x12There is one.\x11"
-    "Look at whom the reply is about.\x11";
+    codec::QuizRecord{"A senator says the plan is bad because its author failed a course.",
+                      {"Ad hominem", "Straw man", "Red herring", "No fallacy"},
+                      {"Right: the author is attacked.", "No: nobody's view is changed.",
+                       "Close, but the topic stays.", "There is one."},
+                      "Look at whom the reply is about.",
+                      ""}
+        .Text();
 
 void ResourceMaps() {
   const std::string example = codec::WriteResourceFile({{"TEXT", 128, "Hi", "Hi!"}});
@@ -78,7 +75,7 @@ void ResourceMaps() {
       {{"TEXT", 128, "Ad Hominem", "Attacking the person.\rNot the argument."},
        {"TEXT", 129, "", "An empty name."},
        {"styl", 128, std::nullopt, Scrap({0, 9})},
-       {"wstr", 128, std::nullopt, QuizRecord(kRecordText + "1")},
+       {"wstr", 128, std::nullopt, codec::QuizRecordData(kRecordText + "1")},
        {"PNG ", 128, "title", "\x89PNG\r\n\x1a\n"}});
   Write("resource_map", "example", example);  // the 316-byte worked example
   Write("resource_map", "empty", codec::WriteResourceFile({}));
@@ -124,11 +121,11 @@ void QuizRecords() {
       {"1", "1"}, {"4", "4"}, {"0", "0"}, {"5", "5"}, {"blank", " 3"}, {"negative", "-2"},
       {"fraction", "2.9"}, {"exponent", "1e0"}, {"tiny", "1e-400"}, {"trailing-text", "+3x"}};
   for (const auto& [name, answer] : answers)
-    Write("quiz_record", "answer-" + name, QuizRecord(kRecordText + answer));
-  Write("quiz_record", "extra-fields", QuizRecord(kRecordText + "2\x11" "more\x12" "items"));
-  Write("quiz_record", "five-choices", QuizRecord("S\x11" "a\x12" "b\x12" "c\x12" "d\x12" "e\x11" "f\x11" "h\x11" "3"));
-  Write("quiz_record", "three-fields", QuizRecord("Scenario\x11" "a\x12" "b\x11" "fa"));
-  Write("quiz_record", "utf8", QuizRecord("Caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x98\x80\x11\xC3\xA9\x12" "b\x11" "c\x11" "d\x11" "2"));
+    Write("quiz_record", "answer-" + name, codec::QuizRecordData(kRecordText + answer));
+  Write("quiz_record", "extra-fields", codec::QuizRecordData(kRecordText + "2\x11" "more\x12" "items"));
+  Write("quiz_record", "five-choices", codec::QuizRecordData("S\x11" "a\x12" "b\x12" "c\x12" "d\x12" "e\x11" "f\x11" "h\x11" "3"));
+  Write("quiz_record", "three-fields", codec::QuizRecordData("Scenario\x11" "a\x12" "b\x11" "fa"));
+  Write("quiz_record", "utf8", codec::QuizRecordData("Caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x98\x80\x11\xC3\xA9\x12" "b\x11" "c\x11" "d\x11" "2"));
   Write("quiz_record", "prefix-only", "\x00\x05"s);
   Write("quiz_record", "one-byte", "\x01"s);
 }
