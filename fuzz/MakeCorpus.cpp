@@ -59,15 +59,12 @@ std::string MapFirst(const std::string& file) {
   return out + file.substr(mapOffset, mapLength) + file.substr(dataOffset, dataLength);
 }
 
-// A record's text up to its correct choice's number.
 const std::string kRecordText =
-    codec::QuizRecord{"A senator says the plan is bad because its author failed a course.",
-                      {"Ad hominem", "Straw man", "Red herring", "No fallacy"},
-                      {"Right: the author is attacked.", "No: nobody's view is changed.",
-                       "Close, but the topic stays.", "There is one."},
-                      "Look at whom the reply is about.",
-                      ""}
-        .Text();
+    "A senator says the plan is bad because its author failed a course.\x11"
+    "Ad hominem\x12Straw man\x12Red herring\x12No fallacy\x11"
+    "Right: the author is attacked.\x12No: nobody's view is changed.\x12"
+    "Close, but the topic stays.\x12There is one.\x11"
+    "Look at whom the reply is about.\x11";
 
 void ResourceMaps() {
   const std::string example = codec::WriteResourceFile({{"TEXT", 128, "Hi", "Hi!"}});
@@ -86,6 +83,19 @@ void ResourceMaps() {
   // TEXT 129, the second reference after the four type entries, made 128.
   const std::size_t secondId = codec::GetU32(topic, 4) + 28 + 2 + 8 * 4 + 12;
   Write("resource_map", "same-id-twice", Set(topic, secondId + 1, '\x80'));
+}
+
+// Pictures the packer refuses and a damaged file may still hold: 7000 by 7000
+// pixels, the signature alone or before noise, cut short, a bad CRC.
+void HostilePictures() {
+  const std::string huge = "\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\x1BX\0\0\x1BX\x08\0\0\0\0\xBC\xF0\xE4S"
+                           "\0\0\0\x0AIDATx\x9C" "c`\0\0\0\x02\0\x01H\xAF\xA4q\0\0\0\0IEND\xAE" "B`\x82"s;
+  const std::string signature = huge.substr(0, 8);
+  std::vector<codec::ResourceSpec> pictures;
+  for (const std::string& png : {huge, signature, signature + std::string(huge.rbegin(), huge.rend()),
+                                 huge.substr(0, 40), Set(huge, 30, 'x')})
+    pictures.push_back({"PNG ", static_cast<std::int16_t>(169 + pictures.size()), std::nullopt, png});
+  Write("resource_map", "hostile-pictures", codec::WriteResourceFile(pictures));
 }
 
 void StyleSpans() {
@@ -194,6 +204,7 @@ int main(int argc, char** argv) {
   }
   root = argv[1];
   ResourceMaps();
+  HostilePictures();
   StyleSpans();
   PropertyRecords();
   QuizRecords();
