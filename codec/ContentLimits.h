@@ -30,6 +30,11 @@ inline constexpr std::size_t kMaxQuizRecordText = 0xFFFF;
 // A sound or picture. The real ones are at most 19 KB.
 inline constexpr std::size_t kMaxMediaBytes = 1 << 20;
 
+// A picture's width and height in pixels, checked before its pixels are
+// decoded. The title is 409 by 65; one at this bound costs the About box
+// about 60 ms and 16 MB.
+inline constexpr int kMaxPictureSide = 2048;
+
 // The whole resource file, read anew at each topic switch. The real one is
 // about 150 KB.
 inline constexpr std::size_t kMaxResourceFileBytes = 8 << 20;

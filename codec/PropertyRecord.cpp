@@ -5,6 +5,8 @@
 #include <cctype>
 #include <unordered_map>
 
+#include "codec/BigEndian.h"
+
 namespace codec {
 namespace {
 
@@ -93,14 +95,6 @@ PropertyType TypeOfValue(const PropertyValue& v) {
   }
 }
 
-void PutInt32(std::string& out, std::int32_t v) {
-  auto u = static_cast<std::uint32_t>(v);
-  out.push_back(static_cast<char>(u >> 24));
-  out.push_back(static_cast<char>(u >> 16));
-  out.push_back(static_cast<char>(u >> 8));
-  out.push_back(static_cast<char>(u));
-}
-
 void EncodeField(std::string& out, std::string_view name, const PropertyValue& value) {
   const KnownName& known = Require(name);
   if (TypeOfValue(value) != known.type)
@@ -111,7 +105,7 @@ void EncodeField(std::string& out, std::string_view name, const PropertyValue& v
       [&out](const auto& v) {
         using T = std::decay_t<decltype(v)>;
         if constexpr (std::is_same_v<T, std::int32_t>) {
-          PutInt32(out, v);
+          PutU32(out, static_cast<std::uint32_t>(v));
         } else if constexpr (std::is_same_v<T, bool>) {
           out.push_back(v ? 1 : 0);
         } else if constexpr (std::is_same_v<T, Color>) {
@@ -120,7 +114,7 @@ void EncodeField(std::string& out, std::string_view name, const PropertyValue& v
           out.push_back(static_cast<char>(v.blue));
         } else {
           if (v.size() > 0x7FFFFFFFu) throw PropertyRecordError("string value too long");
-          PutInt32(out, static_cast<std::int32_t>(v.size()));
+          PutU32(out, static_cast<std::uint32_t>(v.size()));
           out.append(v);
         }
       },
@@ -141,10 +135,7 @@ class Reader {
   }
 
   std::int32_t TakeInt32(std::string_view what) {
-    std::string_view b = Take(4, what);
-    std::uint32_t u = 0;
-    for (char c : b) u = (u << 8) | static_cast<unsigned char>(c);
-    return static_cast<std::int32_t>(u);
+    return static_cast<std::int32_t>(GetU32(Take(4, what), 0));
   }
 
   std::string_view TakeName() {

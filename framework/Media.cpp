@@ -1,12 +1,15 @@
 #include "framework/Media.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QImageReader>
 #include <QLibrary>
 
 #include <optional>
 
+#include "codec/ContentLimits.h"
 #include "codec/Wave.h"
 #include "framework/audio/AudioModule.h"
 #include "framework/qt/Internal.h"
@@ -52,9 +55,16 @@ void Sound::Play() {
 }
 
 std::shared_ptr<Picture> Picture::FromImageData(const std::string& bytes) {
-  QImage image;
-  if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size())))
+  QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  QBuffer buffer(&data);
+  QImageReader reader(&buffer);
+  // The header first: a picture past the bound is refused before any of
+  // its pixels are decoded.
+  const QSize size = reader.size();
+  if (!size.isValid() || size.width() > codec::kMaxPictureSide || size.height() > codec::kMaxPictureSide)
     return nullptr;
+  const QImage image = reader.read();
+  if (image.isNull()) return nullptr;
   return std::make_shared<Picture>(std::make_unique<Impl>(Impl{QPixmap::fromImage(image)}));
 }
 

@@ -28,7 +28,8 @@ class Sound : public Object {
 
 class Picture : public Object {
  public:
-  // A picture from an image file's bytes (PNG); nil when they do not decode.
+  // A picture from an image file's bytes (PNG); nil when they do not decode
+  // or it is wider or taller than codec::kMaxPictureSide.
   static std::shared_ptr<Picture> FromImageData(const std::string& bytes);
   ~Picture() override;
   int Width() const;

@@ -11,6 +11,7 @@
 
 #include "codec/BigEndian.h"
 #include "codec/PropertyRecord.h"
+#include "codec/QuizRecord.h"
 #include "codec/ResourceWriter.h"
 #include "codec/StyleScrap.h"
 #include "codec/Wave.h"
@@ -33,13 +34,6 @@ std::string Set(std::string bytes, std::size_t at, char value) {
 }
 
 std::string Cut(const std::string& bytes) { return bytes.substr(0, bytes.size() - 1); }
-
-// A quiz record as the packer stores it: a 16-bit length, then the text.
-std::string QuizRecord(const std::string& text) {
-  std::string out;
-  codec::PutU16(out, static_cast<std::uint16_t>(text.size()));
-  return out + text;
-}
 
 std::string Scrap(const std::vector<std::int32_t>& starts) {
   std::vector<codec::StyleElement> elements;
@@ -78,7 +72,7 @@ void ResourceMaps() {
       {{"TEXT", 128, "Ad Hominem", "Attacking the person.\rNot the argument."},
        {"TEXT", 129, "", "An empty name."},
        {"styl", 128, std::nullopt, Scrap({0, 9})},
-       {"wstr", 128, std::nullopt, QuizRecord(kRecordText + "1")},
+       {"wstr", 128, std::nullopt, codec::QuizRecordData(kRecordText + "1")},
        {"PNG ", 128, "title", "\x89PNG\r\n\x1a\n"}});
   Write("resource_map", "example", example);  // the 316-byte worked example
   Write("resource_map", "empty", codec::WriteResourceFile({}));
@@ -89,6 +83,19 @@ void ResourceMaps() {
   // TEXT 129, the second reference after the four type entries, made 128.
   const std::size_t secondId = codec::GetU32(topic, 4) + 28 + 2 + 8 * 4 + 12;
   Write("resource_map", "same-id-twice", Set(topic, secondId + 1, '\x80'));
+}
+
+// Pictures the packer refuses and a damaged file may still hold: 7000 by 7000
+// pixels, the signature alone or before noise, cut short, a bad CRC.
+void HostilePictures() {
+  const std::string huge = "\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\x1BX\0\0\x1BX\x08\0\0\0\0\xBC\xF0\xE4S"
+                           "\0\0\0\x0AIDATx\x9C" "c`\0\0\0\x02\0\x01H\xAF\xA4q\0\0\0\0IEND\xAE" "B`\x82"s;
+  const std::string signature = huge.substr(0, 8);
+  std::vector<codec::ResourceSpec> pictures;
+  for (const std::string& png : {huge, signature, signature + std::string(huge.rbegin(), huge.rend()),
+                                 huge.substr(0, 40), Set(huge, 30, 'x')})
+    pictures.push_back({"PNG ", static_cast<std::int16_t>(169 + pictures.size()), std::nullopt, png});
+  Write("resource_map", "hostile-pictures", codec::WriteResourceFile(pictures));
 }
 
 void StyleSpans() {
@@ -124,11 +131,11 @@ void QuizRecords() {
       {"1", "1"}, {"4", "4"}, {"0", "0"}, {"5", "5"}, {"blank", " 3"}, {"negative", "-2"},
       {"fraction", "2.9"}, {"exponent", "1e0"}, {"tiny", "1e-400"}, {"trailing-text", "+3x"}};
   for (const auto& [name, answer] : answers)
-    Write("quiz_record", "answer-" + name, QuizRecord(kRecordText + answer));
-  Write("quiz_record", "extra-fields", QuizRecord(kRecordText + "2\x11" "more\x12" "items"));
-  Write("quiz_record", "five-choices", QuizRecord("S\x11" "a\x12" "b\x12" "c\x12" "d\x12" "e\x11" "f\x11" "h\x11" "3"));
-  Write("quiz_record", "three-fields", QuizRecord("Scenario\x11" "a\x12" "b\x11" "fa"));
-  Write("quiz_record", "utf8", QuizRecord("Caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x98\x80\x11\xC3\xA9\x12" "b\x11" "c\x11" "d\x11" "2"));
+    Write("quiz_record", "answer-" + name, codec::QuizRecordData(kRecordText + answer));
+  Write("quiz_record", "extra-fields", codec::QuizRecordData(kRecordText + "2\x11" "more\x12" "items"));
+  Write("quiz_record", "five-choices", codec::QuizRecordData("S\x11" "a\x12" "b\x12" "c\x12" "d\x12" "e\x11" "f\x11" "h\x11" "3"));
+  Write("quiz_record", "three-fields", codec::QuizRecordData("Scenario\x11" "a\x12" "b\x11" "fa"));
+  Write("quiz_record", "utf8", codec::QuizRecordData("Caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x98\x80\x11\xC3\xA9\x12" "b\x11" "c\x11" "d\x11" "2"));
   Write("quiz_record", "prefix-only", "\x00\x05"s);
   Write("quiz_record", "one-byte", "\x01"s);
 }
@@ -197,6 +204,7 @@ int main(int argc, char** argv) {
   }
   root = argv[1];
   ResourceMaps();
+  HostilePictures();
   StyleSpans();
   PropertyRecords();
   QuizRecords();

@@ -32,8 +32,8 @@ fw::ArrayRef<std::int32_t> Answer;
 
 namespace {
 
-constexpr int kLastIndex = 10;
-constexpr std::int32_t kScenarios = 10;
+constexpr std::int32_t kScenarios = codec::kRecordsPerQuiz;
+constexpr int kLastIndex = kScenarios;  // element 0 is unused
 constexpr const char* kQuizDataMissing = "The \"DATA\" folder or \"QUES\" folder within it is missing. Must quit.";
 
 // What belongs to each displayed position A to D.

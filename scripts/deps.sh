@@ -7,7 +7,7 @@ set -euo pipefail
 korvane_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
-  libcmark-dev libtomlplusplus-dev
+  libcmark-dev libtomlplusplus-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
 )

@@ -324,6 +324,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PictureFault{{"PictureRemoved"}, [](auto& s) { test::Remove(s, "PNG ", 169); }, {}},
         PictureFault{{"PictureUndecodable"}, [](auto& s) { test::Replace(s, "PNG ", 169, "\x89PNG\r\n\x1A\n broken"); }, {}},
+        PictureFault{{"PictureTooWide"}, [](auto& s) { test::Replace(s, "PNG ", 169, test::TinyPng(codec::kMaxPictureSide + 1, 1)); }, {}},
         PictureFault{{"FileDamagedWhileRunning"}, {}, [](const std::string& path) { std::filesystem::resize_file(path, 100); }},
         PictureFault{{"FileDeletedWhileRunning"}, {}, [](const std::string& path) { std::filesystem::remove(path); }}),
     korvane_test::CaseName());

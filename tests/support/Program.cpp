@@ -40,17 +40,6 @@ std::vector<std::string> CrLines(const std::string& text) {
 
 std::string RealResourceFile() { return KORVANE_RESOURCE_FILE; }
 
-std::string QuizRecord::Bytes() const {
-  const std::string f(1, codec::kQuizFieldSeparator), i(1, codec::kQuizItemSeparator);
-  std::string text = scenario + f + choices[0] + i + choices[1] + i + choices[2] + i + choices[3] + f +
-                     feedback[0] + i + feedback[1] + i + feedback[2] + i + feedback[3] + f + hint + f +
-                     correct;
-  std::string out;
-  out.push_back(static_cast<char>((text.size() >> 8) & 0xFF));
-  out.push_back(static_cast<char>(text.size() & 0xFF));
-  return out + text;
-}
-
 std::string TinyWave() {
   const std::string silence(200, '\0');
   return codec::EncodeWave({.channels = 1, .sampleRate = 22050, .bitsPerSample = 16, .samples = silence});

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "codec/QuizRecord.h"
 #include "codec/ResourceWriter.h"
 
 namespace korvane::test {
@@ -29,22 +29,14 @@ class TempDir {
 // The resource file packed from data/ at build time.
 std::string RealResourceFile();
 
-// The data of a "wstr" quiz record: 2-byte length, then the five fields.
-struct QuizRecord {
-  std::string scenario;
-  std::array<std::string, 4> choices;
-  std::array<std::string, 4> feedback;
-  std::string hint;
-  std::string correct;
-  std::string Bytes() const;
-};
+using codec::QuizRecord;
 
 // A small complete data set: 43 topics "Topic 0" … "Topic 42" (each text
 // "Text of topic k" styled bold from its 5th byte), quiz records whose fields
 // name their id ("Scenario 128", choices "W128" … "Z128", feedback "fW128" …,
 // hint "Hint 128", correct item 1), the two sounds and the picture.
 std::vector<codec::ResourceSpec> FixtureResources();
-// Replaces (or with an empty type, removes) one resource of a set.
+// Removes one resource of a set; replaces the data of one.
 void Remove(std::vector<codec::ResourceSpec>& set, const std::string& type, int id);
 void Replace(std::vector<codec::ResourceSpec>& set, const std::string& type, int id, std::string data);
 // Writes the set as a resource file in the folder; returns its path.

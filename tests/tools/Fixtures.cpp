@@ -4,6 +4,9 @@
 #include <fstream>
 #include <stdexcept>
 #include <utility>
+#include <vector>
+
+#include <png.h>
 
 #include "codec/Wave.h"
 
@@ -25,6 +28,19 @@ std::string QuizToml(int count, const Edit& edit) {
   return out;
 }
 
+std::string Png(int width, int height) {
+  png_image image{};  // format 0: grey
+  image.version = PNG_IMAGE_VERSION;
+  image.width = static_cast<png_uint_32>(width);
+  image.height = static_cast<png_uint_32>(height);
+  const std::vector<png_byte> pixels(image.width * image.height, 0x80);
+  png_alloc_size_t size = pixels.size() + 1024;  // one grey compresses well within this
+  std::string png(size, '\0');
+  if (!png_image_write_to_memory(&image, png.data(), &size, 0, pixels.data(), 0, nullptr))
+    throw std::runtime_error(image.message);
+  return png.substr(0, size);
+}
+
 DataFolder::DataFolder() {
   std::string name = (fs::temp_directory_path() / "korvane-pack-XXXXXX").string();
   if (mkdtemp(name.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
@@ -41,7 +57,7 @@ DataFolder::DataFolder() {
   for (const char* quiz : {"q/one.toml", "q/two.toml", "q/three.toml"}) Write(quiz, QuizToml(10));
   Write("s/right.wav", codec::EncodeWave({.channels = 1, .sampleRate = 22050, .bitsPerSample = 16, .samples = "abcd"}));
   Write("s/wrong.wav", codec::EncodeWave({.channels = 1, .sampleRate = 8000, .bitsPerSample = 8, .samples = "abcdefg"}));
-  Write("title.png", std::string("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR", 16));
+  Write("title.png", Png(4, 2));
 }
 
 DataFolder::~DataFolder() {

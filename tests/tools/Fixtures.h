@@ -21,6 +21,9 @@ using Edit = std::function<void(int, ScenarioToml&)>;
 // for `extra`.
 std::string QuizToml(int count, const Edit& edit = {});
 
+// A grey PNG picture, made by libpng.
+std::string Png(int width, int height);
+
 // A complete, valid data folder in a fresh temporary folder, removed again
 // with the object. Topic file k (t00.md ... t42.md) is named "Topic 42-k", so
 // file-name order and name order differ.

@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <iterator>
+#include <random>
+
+#include <zlib.h>
+
+#include "codec/BigEndian.h"
 #include "codec/ContentLimits.h"
 #include "codec/FileBytes.h"
 #include "codec/ResourceMap.h"
@@ -13,6 +20,7 @@
 
 namespace packer {
 namespace {
+namespace fs = std::filesystem;
 
 // A manifest with these [sounds] and [pictures] entries; an empty one leaves
 // its table out. The tables' headers are on lines 3 and, after two sounds, 6.
@@ -136,8 +144,9 @@ INSTANTIATE_TEST_SUITE_P(
         SourceRefusal{"PictureNotPng", [](auto& d) { d.Write("title.png", "GIF89a"); }, "title.png", 0, "PNG"}),
     korvane_test::CaseName());
 
-std::string Png(std::size_t size) {
-  std::string png("\x89PNG\r\n\x1A\n", 8);
+// A picture padded after its end to `size` bytes.
+std::string PngOf(std::size_t size) {
+  std::string png = Png(1, 1);
   png.resize(size, '\0');
   return png;
 }
@@ -150,7 +159,7 @@ void AddLargestPictures(const DataFolder& d, int count) {
       "[sounds]\n168 = \"s/right.wav\"\n169 = \"s/wrong.wav\"\n[pictures]\n169 = \"title.png\"\n";
   for (int k = 0; k < count; ++k) {
     manifest += std::to_string(200 + k) + " = \"p" + std::to_string(k) + ".png\"\n";
-    d.Write("p" + std::to_string(k) + ".png", Png(codec::kMaxMediaBytes));
+    d.Write("p" + std::to_string(k) + ".png", PngOf(codec::kMaxMediaBytes));
   }
   d.Write("resources.toml", manifest);
 }
@@ -160,11 +169,48 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SourceRefusal{"TopicSourceOver1MiB", [](auto& d) { d.Write("topics/t03.md", "# T\n\n" + std::string(1 << 20, 'x')); },
                       "topics/t03.md", 0, "at most 1048576"},
-        SourceRefusal{"PictureTooLarge", [](auto& d) { d.Write("title.png", Png(codec::kMaxMediaBytes + 1)); },
+        SourceRefusal{"PictureTooLarge", [](auto& d) { d.Write("title.png", PngOf(codec::kMaxMediaBytes + 1)); },
                       "title.png", 0, "at most 1048576"},
         SourceRefusal{"FileTooLarge", [](auto& d) { AddLargestPictures(d, 8); }, "resources.toml", 0,
                       "Korvane reads at most 8388608"}),
     korvane_test::CaseName());
+
+// Pictures the program could not show, or that would cost it a second and
+// hundreds of megabytes: refused with libpng's reason or their size.
+const std::string kSignature("\x89PNG\r\n\x1A\n", 8);
+// A 1-by-1 picture whose header, CRC and all, claims another size.
+std::string Claiming(std::uint32_t width, std::uint32_t height) {
+  std::string png = Png(1, 1), fields, crc;
+  codec::PutU32(fields, width);
+  codec::PutU32(fields, height);
+  png.replace(16, 8, fields);
+  codec::PutU32(crc, static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(png.data() + 12), 17)));
+  return png.replace(29, 4, crc);
+}
+std::string Noise() {
+  std::mt19937 random(15);
+  std::string bytes(200, '\0');
+  for (char& byte : bytes) byte = static_cast<char>(random());
+  return bytes;
+}
+SourceRefusal PictureCase(const char* name, std::string png, const char* message) {
+  return {{name}, [png](const DataFolder& d) { d.Write("title.png", png); }, "title.png", 0, message};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, PackerRefusal,
+    ::testing::Values(PictureCase("SignatureOnly", kSignature, "not a PNG picture Korvane shows"),
+                      PictureCase("SignatureThenNoise", kSignature + Noise(), "not a PNG picture Korvane shows"),
+                      PictureCase("CutShort", Png(64, 64).substr(0, 40), "not a PNG picture Korvane shows"),
+                      PictureCase("BadCrc", Set(Png(4, 4), 30, 'x'), "CRC error"),
+                      PictureCase("TooWide", Claiming(2049, 1), "2049 by 1 pixels; at most 2048 by 2048"),
+                      PictureCase("TooTall", Claiming(1, 2049), "1 by 2049 pixels"),
+                      PictureCase("SevenThousandSquare", Claiming(7000, 7000), "7000 by 7000 pixels")),
+    korvane_test::CaseName());
+
+TEST(Packer, TakesPicturesUpToTheBound) {
+  EXPECT_NO_THROW(CheckPng(Png(codec::kMaxPictureSide, codec::kMaxPictureSide), "p"));
+}
 
 TEST(Packer, TheLargestFileItPacksIsOneTheReaderTakes) {
   DataFolder data;
@@ -174,25 +220,41 @@ TEST(Packer, TheLargestFileItPacksIsOneTheReaderTakes) {
   EXPECT_TRUE(codec::ResourceMap::Parse(file));
 }
 
-TEST(Packer, OutputIsReplacedWhole) {
+std::ptrdiff_t Entries(const fs::path& folder) { return std::distance(fs::directory_iterator(folder), {}); }
+
+// Links planted where a temporary file might go are left alone; the output,
+// even a link itself, is replaced by a file of its own with the usual mode.
+TEST(Packer, OutputIsReplacedWholeWithoutFollowingLinks) {
   DataFolder data;
-  const auto output = data.path() / "Korvane.rsrc";
-  data.Write("Korvane.rsrc", "old");
+  const fs::path output = data.path() / "Korvane.rsrc", victim = data.path() / "victim";
+  data.Write("victim", "kept");
+  for (const char* name : {"Korvane.rsrc", "Korvane.rsrc.partial", "Korvane.rsrc.tmp", "Korvane.rsrc~"})
+    fs::create_symlink(victim, data.path() / name);
+  const auto before = Entries(data.path());
+  const mode_t mask = umask(022);
   WriteFileAtomically(output, "new bytes");
+  umask(mask);
   EXPECT_EQ(codec::ReadFileBytes(output), "new bytes");
-  EXPECT_FALSE(std::filesystem::exists(output.string() + ".partial"));
+  EXPECT_FALSE(fs::is_symlink(output));
+  EXPECT_EQ(fs::status(output).permissions(), fs::perms(0644));
+  EXPECT_EQ(codec::ReadFileBytes(victim), "kept");
+  EXPECT_EQ(Entries(data.path()), before);  // nothing left behind, no link removed
 }
 
+// A missing folder, and a folder where the output should go.
 TEST(Packer, UnwritableOutputIsReportedAndLeavesNothing) {
   DataFolder data;
-  const auto output = data.path() / "no such folder" / "Korvane.rsrc";
-  try {
-    WriteFileAtomically(output, "bytes");
-    FAIL() << "accepted";
-  } catch (const PackError& e) {
-    EXPECT_EQ(e.file(), output.string());
+  data.Write("Korvane.rsrc/inside", "");
+  const auto before = Entries(data.path());
+  for (const fs::path& output : {data.path() / "no such folder" / "Korvane.rsrc", data.path() / "Korvane.rsrc"}) {
+    try {
+      WriteFileAtomically(output, "bytes");
+      ADD_FAILURE() << "accepted";
+    } catch (const PackError& e) {
+      EXPECT_EQ(e.file(), output.string());
+    }
+    EXPECT_EQ(Entries(data.path()), before);
   }
-  EXPECT_FALSE(std::filesystem::exists(output.parent_path()));
 }
 
 }  // namespace

@@ -1,8 +1,17 @@
 #include "tools/packer/Packer.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
-#include <fstream>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <map>
+#include <memory>
+#include <vector>
+
+#include <png.h>
 
 #include "codec/ContentIds.h"
 #include "codec/ContentLimits.h"
@@ -64,11 +73,14 @@ void AddTopics(std::vector<codec::ResourceSpec>& out, const fs::path& folder) {
 
 void AddQuizzes(std::vector<codec::ResourceSpec>& out, const fs::path& dataDir,
                 const std::vector<std::string>& quizzes) {
-  for (int quiz = 1; quiz <= static_cast<int>(quizzes.size()); ++quiz) {
-    const fs::path file = dataDir / quizzes[quiz - 1];
-    const auto records = ConvertQuiz(ReadSource(file), file.string());
-    for (int k = 0; k < static_cast<int>(records.size()); ++k)
-      out.push_back({"wstr", static_cast<std::int16_t>(codec::QuizRecordId(quiz, k)), std::nullopt, records[k]});
+  int quiz = 0;
+  for (const std::string& name : quizzes) {
+    const fs::path file = dataDir / name;
+    int record = 0;
+    ++quiz;
+    for (std::string& data : ConvertQuiz(ReadSource(file), file.string()))
+      out.push_back({"wstr", static_cast<std::int16_t>(codec::QuizRecordId(quiz, record++)), std::nullopt,
+                     std::move(data)});
   }
 }
 
@@ -93,8 +105,22 @@ void CheckWave(std::string_view bytes, const std::string& file) {
 }
 
 void CheckPng(std::string_view bytes, const std::string& file) {
-  if (bytes.substr(0, 8) != std::string_view("\x89PNG\r\n\x1A\n", 8))
-    throw PackError(file, 0, "not a PNG picture");
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  // Frees what libpng holds on every way out; freeing twice is harmless.
+  const std::unique_ptr<png_image, void (*)(png_imagep)> release(&image, png_image_free);
+  const auto refuse = [&](const std::string& reason) {
+    throw PackError(file, 0, "not a PNG picture Korvane shows: " + reason);
+  };
+  if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) refuse(image.message);
+  constexpr auto kSide = static_cast<png_uint_32>(codec::kMaxPictureSide);
+  if (image.width > kSide || image.height > kSide)
+    refuse(std::to_string(image.width) + " by " + std::to_string(image.height) + " pixels; at most " +
+           std::to_string(kSide) + " by " + std::to_string(kSide));
+  // One byte a pixel: decoding is the test, the pixels are not kept.
+  image.format = PNG_FORMAT_GRAY;
+  std::vector<png_byte> pixels(std::size_t{image.width} * image.height);
+  if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) refuse(image.message);
 }
 
 std::string PackResources(const fs::path& dataDir) {
@@ -120,24 +146,31 @@ std::string PackResources(const fs::path& dataDir) {
 }
 
 void WriteFileAtomically(const fs::path& output, std::string_view bytes) {
-  fs::path temporary = output;
-  temporary += ".partial";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      std::error_code ignored;
-      fs::remove(temporary, ignored);
-      throw PackError(output.string(), 0, "cannot write the file");
-    }
+  // mkstemp creates the file exclusively under an unpredictable name, so a
+  // link planted in the folder is never followed; the rename replaces
+  // `output` itself, never what it may link to.
+  std::string temporary = output.string() + ".XXXXXX";
+  const int fd = mkstemp(temporary.data());
+  if (fd < 0) throw PackError(output.string(), 0, std::string("cannot write the file: ") + std::strerror(errno));
+  // The permissions any new file gets, not mkstemp's 0600.
+  const mode_t mask = umask(0);
+  umask(mask);
+  bool written = fchmod(fd, 0666 & ~mask) == 0;
+  for (std::string_view rest = bytes; written && !rest.empty();) {
+    const ssize_t count = write(fd, rest.data(), rest.size());
+    if (count < 0 && errno == EINTR) continue;
+    written = count > 0;
+    if (written) rest.remove_prefix(static_cast<std::size_t>(count));
   }
+  written = fsync(fd) == 0 && written;
+  written = close(fd) == 0 && written;
   std::error_code error;
-  fs::rename(temporary, output, error);
-  if (error) {
+  if (written) fs::rename(temporary, output, error);
+  if (!written || error) {
     std::error_code ignored;
     fs::remove(temporary, ignored);
-    throw PackError(output.string(), 0, "cannot replace the file: " + error.message());
+    throw PackError(output.string(), 0,
+                    written ? "cannot replace the file: " + error.message() : "cannot write the file");
   }
 }
 

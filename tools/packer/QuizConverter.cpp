@@ -3,16 +3,16 @@
 #include <array>
 #include <toml++/toml.h>
 
-#include "codec/BigEndian.h"
 #include "codec/ContentIds.h"
 #include "codec/ContentLimits.h"
+#include "codec/QuizRecord.h"
 #include "tools/packer/PackError.h"
 #include "tools/packer/TomlSupport.h"
 
 namespace packer {
 namespace {
 
-constexpr std::size_t kItems = 4;
+constexpr std::size_t kItems = std::tuple_size_v<decltype(codec::QuizRecord::choices)>;
 
 std::string CheckedText(const toml::node& node, std::string_view key, const std::string& file) {
   const auto* value = node.as_string();
@@ -29,18 +29,15 @@ std::string Text(const toml::table& scenario, std::string_view key, const std::s
   return CheckedText(Require(scenario, key, file), key, file);
 }
 
-// The four items joined by the item separator.
-std::string FourItems(const toml::table& scenario, std::string_view key, const std::string& file) {
+std::array<std::string, kItems> FourItems(const toml::table& scenario, std::string_view key,
+                                          const std::string& file) {
   const toml::node& node = Require(scenario, key, file);
   const auto* items = node.as_array();
   if (items == nullptr || items->size() != kItems)
     throw PackError(file, LineOf(node), "\"" + std::string(key) + "\" must be a list of exactly 4 texts");
-  std::string joined;
-  for (std::size_t i = 0; i < kItems; ++i) {
-    if (i > 0) joined.push_back(codec::kQuizItemSeparator);
-    joined += CheckedText(*items->get(i), key, file);
-  }
-  return joined;
+  std::array<std::string, kItems> texts;
+  for (std::size_t i = 0; i < kItems; ++i) texts[i] = CheckedText(*items->get(i), key, file);
+  return texts;
 }
 
 std::string Correct(const toml::table& scenario, const std::string& file) {
@@ -53,20 +50,14 @@ std::string Correct(const toml::table& scenario, const std::string& file) {
 
 std::string RecordData(const toml::table& scenario, const std::string& file) {
   RefuseUnknownKeys(scenario, {"text", "choices", "feedback", "hint", "correct"}, file);
-  const std::array<std::string, 5> fields = {Text(scenario, "text", file), FourItems(scenario, "choices", file),
-                                             FourItems(scenario, "feedback", file), Text(scenario, "hint", file),
-                                             Correct(scenario, file)};
-  std::string record;
-  for (const std::string& field : fields) {
-    if (!record.empty()) record.push_back(codec::kQuizFieldSeparator);
-    record += field;
-  }
-  if (record.size() > codec::kMaxQuizRecordText)
+  const codec::QuizRecord record{Text(scenario, "text", file), FourItems(scenario, "choices", file),
+                                 FourItems(scenario, "feedback", file), Text(scenario, "hint", file),
+                                 Correct(scenario, file)};
+  const std::string text = record.Text();
+  if (text.size() > codec::kMaxQuizRecordText)
     throw PackError(file, LineOf(scenario),
-                    "the record is " + std::to_string(record.size()) + " bytes; at most 65535 fit");
-  std::string data;
-  codec::PutU16(data, static_cast<std::uint16_t>(record.size()));
-  return data + record;
+                    "the record is " + std::to_string(text.size()) + " bytes; at most 65535 fit");
+  return codec::QuizRecordData(text);
 }
 
 }  // namespace
@@ -78,8 +69,8 @@ std::vector<std::string> ConvertQuiz(std::string_view toml, const std::string& f
   const auto* scenarios = node.as_array();
   if (scenarios == nullptr || !scenarios->is_array_of_tables())
     throw PackError(file, LineOf(node), "scenarios are written as [[scenario]] tables");
-  if (scenarios->size() != kScenariosPerQuiz) {
-    const int line = scenarios->size() > kScenariosPerQuiz ? LineOf(*scenarios->get(kScenariosPerQuiz)) : 0;
+  if (scenarios->size() != codec::kRecordsPerQuiz) {
+    const int line = scenarios->size() > codec::kRecordsPerQuiz ? LineOf(*scenarios->get(codec::kRecordsPerQuiz)) : 0;
     throw PackError(file, line, "the quiz has " + std::to_string(scenarios->size()) +
                                     " scenarios; it needs exactly 10");
   }

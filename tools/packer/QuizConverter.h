@@ -7,8 +7,7 @@
 //   hint = "..."
 //   correct = 3                               # the right choice, 1 to 4
 //
-// A record's text is its five fields separated by byte 17, the choices and the
-// feedback texts each joined by byte 18; the correct choice is decimal text.
+// Each scenario becomes one codec::QuizRecord.
 #pragma once
 
 #include <string>
@@ -16,8 +15,6 @@
 #include <vector>
 
 namespace packer {
-
-inline constexpr int kScenariosPerQuiz = 10;
 
 // The quiz's records in file order, each as the data of its 'wstr' resource:
 // the record text's length as 2 bytes big-endian, then the text.
