@@ -85,7 +85,7 @@ std::string Repeat(std::string_view piece, std::size_t times) {
 
 // Lines of 99 letters in one paragraph: the text's byte 8192 (the bound)
 // comes from line 84.
-std::string LongParagraph(int lines) { return "# T\n\n" + Repeat(std::string(99, 'x') + "\n", lines); }
+std::string LongParagraph(int lines) { return "# T\n\n" + Repeat(std::string(99, 'x') + "\n", static_cast<std::size_t>(lines)); }
 
 struct Refusal : korvane_test::NamedCase {
   std::string markdown;

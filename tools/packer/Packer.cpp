@@ -65,10 +65,11 @@ void AddTopics(std::vector<codec::ResourceSpec>& out, const fs::path& folder) {
 void AddQuizzes(std::vector<codec::ResourceSpec>& out, const fs::path& dataDir,
                 const std::vector<std::string>& quizzes) {
   for (int quiz = 1; quiz <= static_cast<int>(quizzes.size()); ++quiz) {
-    const fs::path file = dataDir / quizzes[quiz - 1];
+    const fs::path file = dataDir / quizzes[static_cast<std::size_t>(quiz - 1)];
     const auto records = ConvertQuiz(ReadSource(file), file.string());
     for (int k = 0; k < static_cast<int>(records.size()); ++k)
-      out.push_back({"wstr", static_cast<std::int16_t>(codec::QuizRecordId(quiz, k)), std::nullopt, records[k]});
+      out.push_back({"wstr", static_cast<std::int16_t>(codec::QuizRecordId(quiz, k)), std::nullopt,
+                     records[static_cast<std::size_t>(k)]});
   }
 }
 

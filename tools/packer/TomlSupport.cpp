@@ -84,7 +84,7 @@ class ShapeCheck {
         if (!multiLine) return;
         NewLine();
       } else if (c == '\\' && quote == '"') {
-        at_ += at_ + 1 < text_.size() && text_[at_ + 1] != '\n' ? 2 : 1;
+        at_ += at_ + 1 < text_.size() && text_[at_ + 1] != '\n' ? 2u : 1u;
       } else if (c == quote && (!multiLine || text_.substr(at_, 3) == std::string(3, quote))) {
         at_ += multiLine ? 3 : 1;
         // Up to two more quotes end the content, not the string.
