@@ -13,13 +13,13 @@ namespace {
 
 constexpr const char* kResourceFileName = "Korvane.rsrc";
 
-// Next to the executable in the build tree; in share/korvane/ of the install tree.
+// Next to the executable in the build tree; in the install tree's resource folder.
 std::string ApplicationResourcePath() {
   std::string overridden = detail::ResourceFilePathOverride();
   if (!overridden.empty()) return overridden;
   QDir dir(QCoreApplication::applicationDirPath());
-  for (const QString& candidate :
-       {dir.filePath(kResourceFileName), dir.filePath(QString("../share/korvane/") + kResourceFileName)}) {
+  for (const QString& candidate : {dir.filePath(kResourceFileName),
+                                   dir.filePath(QString(KORVANE_RESOURCEDIR_FROM_BINDIR "/") + kResourceFileName)}) {
     if (QFileInfo::exists(candidate)) return candidate.toStdString();
   }
   return dir.filePath(kResourceFileName).toStdString();

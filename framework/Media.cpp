@@ -31,11 +31,12 @@ Sound::~Sound() { detail::Trace("release sound"); }
 namespace {
 
 // The audio module, loaded on the first sound: next to the executable in the
-// build tree, in lib/korvane/ of the install tree. Null where it is missing.
+// build tree, in the install tree's module folder. Null where it is missing.
 KorvaneAudioPlayFn AudioModule() {
   static KorvaneAudioPlayFn play = [] {
     QDir dir(QCoreApplication::applicationDirPath());
-    for (const QString& path : {dir.filePath("libkorvane_audio.so"), dir.filePath("../lib/korvane/libkorvane_audio.so")}) {
+    for (const QString& path :
+         {dir.filePath("libkorvane_audio.so"), dir.filePath(KORVANE_MODULEDIR_FROM_BINDIR "/libkorvane_audio.so")}) {
       QLibrary library(path);
       if (auto fn = reinterpret_cast<KorvaneAudioPlayFn>(library.resolve(KORVANE_AUDIO_PLAY_SYMBOL))) return fn;
     }

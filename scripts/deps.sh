@@ -1,15 +1,22 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Korvane needs to build, run and test, where
-# they are missing. Sourced by scripts/run, scripts/test, scripts/test-sanitized
-# and scripts/fuzz.
+# they are missing. Sourced by scripts/run, scripts/test, scripts/test-sanitized,
+# scripts/fuzz and bench/run.
 set -euo pipefail
 
+# What building and running the program needs.
 korvane_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev
-  libcmark-dev libtomlplusplus-dev libpng-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libcmark-dev libtomlplusplus-dev
+  libpng-dev
   fonts-dejavu-core
+)
+
+# What the tests and benchmarks add.
+korvane_test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  pulseaudio pulseaudio-utils
 )
 
 # Only for the fuzzers: Clang and its runtime libraries, which hold libFuzzer.
@@ -36,4 +43,13 @@ korvane_build() {
   local build="${1:-$korvane_root/build}"
   cmake -S "$korvane_root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${@:2}"
   cmake --build "$build" --parallel
+}
+
+# Qt warns in every test where the session has no runtime folder: where there
+# is none, a temporary one, removed when the calling script exits.
+korvane_runtime_dir() {
+  [ -z "${XDG_RUNTIME_DIR:-}" ] || return 0
+  korvane_temporary_runtime_dir="$(mktemp -d)"
+  trap 'rm -rf "$korvane_temporary_runtime_dir"' EXIT
+  export XDG_RUNTIME_DIR="$korvane_temporary_runtime_dir"
 }

@@ -19,7 +19,7 @@ extern "C" Q_DECL_EXPORT bool korvane_audio_play(const char* samples, long long 
   if (device.isNull() || !device.isFormatSupported(format)) return false;
   // The sink plays from the event loop and cleans up after itself.
   auto* buffer = new QBuffer(qApp);
-  buffer->setData(samples, static_cast<qsizetype>(size));
+  buffer->setData(QByteArray(samples, static_cast<qsizetype>(size)));
   buffer->open(QIODevice::ReadOnly);
   auto* sink = new QAudioSink(device, format, buffer);
   QObject::connect(sink, &QAudioSink::stateChanged, buffer, [sink, buffer](QAudio::State state) {

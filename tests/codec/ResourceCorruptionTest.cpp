@@ -24,10 +24,10 @@ std::string Sample() {
 struct Layout {
   explicit Layout(std::string_view file)
       : dataLength(GetU32(file, 8)), map(GetU32(file, 4)), mapLength(GetU32(file, 12)) {}
-  std::size_t dataLength, map, mapLength;
+  std::uint32_t dataLength, map, mapLength;
   std::size_t typeList() const { return map + 28; }
-  std::size_t type(int i) const { return typeList() + 2 + 8 * i; }
-  std::size_t ref(int j) const { return typeList() + 2 + 16 + 12 * j; }
+  std::size_t type(std::size_t i) const { return typeList() + 2 + 8 * i; }
+  std::size_t ref(std::size_t j) const { return typeList() + 2 + 16 + 12 * j; }
 };
 
 void Set(std::string& file, std::size_t at, std::uint32_t value, int width) {

@@ -87,7 +87,7 @@ TEST(ResourceFile, RoundTripKeepsTypesOrderNamesIdsAndData) {
 
   EXPECT_EQ(map->Types(), (std::vector<std::string>{"TEXT", "styl", "PNG "}));
   ASSERT_EQ(map->Count("TEXT"), 4);
-  const std::vector<int> textIds = {300, -32768, 32767, 0};
+  const int textIds[] = {300, -32768, 32767, 0};
   for (int i = 0; i < 4; ++i) EXPECT_EQ(map->At("TEXT", i)->id, textIds[i]) << i;
   EXPECT_EQ(map->At("TEXT", 4), nullptr);
   EXPECT_EQ(map->At("TEXT", -1), nullptr);

@@ -105,7 +105,7 @@ TEST_F(Content, TopicsAreTheFortyThreeFallaciesInOrder) {
   for (int k = 0; k < codec::kTopicCount; ++k) {
     EXPECT_EQ(map().At("TEXT", k)->id, codec::kFirstTopicId + k);
     EXPECT_EQ(map().At("styl", k)->id, codec::kFirstTopicId + k);
-    EXPECT_EQ(map().At("TEXT", k)->name, kTopicNames[k]);
+    EXPECT_EQ(map().At("TEXT", k)->name, kTopicNames[static_cast<std::size_t>(k)]);
   }
 }
 
@@ -132,7 +132,7 @@ TEST_F(Content, QuizRecordsAreThirtyCompleteScenarios) {
   std::set<std::string> topics;
   for (const std::string& name : kTopicNames) topics.insert(AsChoice(name));
   for (int i = 0; i < 30; ++i) {
-    const Record& r = records[i];
+    const Record& r = records[static_cast<std::size_t>(i)];
     SCOPED_TRACE("wstr " + std::to_string(r.id));
     EXPECT_EQ(r.id, 128 + i);
     EXPECT_LE(Characters(r.scenario), 450u);
@@ -158,13 +158,13 @@ TEST_F(Content, EveryScenarioHasItsOwnAnswerAndPositionsAreSpread) {
   ASSERT_EQ(records.size(), 30u);
   std::set<std::string> answers;
   for (const Record& r : records)
-    if (r.correct >= 1 && r.choices.size() == 4) answers.insert(r.choices[r.correct - 1]);
+    if (r.correct >= 1 && r.choices.size() == 4) answers.insert(r.choices[static_cast<std::size_t>(r.correct - 1)]);
   EXPECT_EQ(answers.size(), 30u) << "correct answers repeat";
 
-  for (int quiz = 0; quiz < 3; ++quiz) {
+  for (std::size_t quiz = 0; quiz < 3; ++quiz) {
     std::array<int, 5> times{};
-    for (int k = 0; k < 10; ++k) ++times[records[quiz * 10 + k].correct];
-    for (int position = 1; position <= 4; ++position)
+    for (std::size_t k = 0; k < 10; ++k) ++times[static_cast<std::size_t>(records[quiz * 10 + k].correct)];
+    for (std::size_t position = 1; position <= 4; ++position)
       EXPECT_GE(times[position], 2) << "quiz " << quiz + 1 << ", position " << position;
   }
 }

@@ -74,7 +74,7 @@ TEST_P(UnmatchedAnswerTest, EveryPickIsWrongAndOnlyTheRedBoxShows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Numbers, UnmatchedAnswerTest, ::testing::Values("0", "5", "x"),
-                         [](const auto& info) { return std::string("Correct_") + info.param; });
+                         [](const auto& row) { return std::string("Correct_") + row.param; });
 
 struct BrokenData {
   const char* name;
@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenData{"ThreeFeedbackItems",
                                  [](auto& set) { Replace(set, "wstr", 133, ThreeItemsIn("fY")); }},
                       BrokenData{"ResourceFileGone", nullptr, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(QuizTest, OnASmallScreenTheQuizWindowOpensAtTheTopLeft) {
   StartWith();

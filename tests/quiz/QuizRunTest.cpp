@@ -162,7 +162,7 @@ TEST_P(EarlyCloseTest, ReportsThePointsSoFarAndTheNextRunStartsAfresh) {
 }
 
 INSTANTIATE_TEST_SUITE_P(By, EarlyCloseTest, ::testing::Values(true, false),
-                         [](const auto& info) { return info.param ? "CloseBox" : "CommandW"; });
+                         [](const auto& row) { return row.param ? "CloseBox" : "CommandW"; });
 
 }  // namespace
 }  // namespace korvane::test

@@ -29,7 +29,8 @@ TEST(HelpText, Has38LinesSeparatedByCarriageReturnsOnly) {
   EXPECT_EQ(test::CrLines(text).size(), 38u);
   EXPECT_EQ(text.find('\n'), std::string::npos);
   EXPECT_NE(text.back(), '\r');
-  for (unsigned char c : text) {
+  for (char byte : text) {
+    const auto c = static_cast<unsigned char>(byte);
     EXPECT_LT(c, 128) << "not 7-bit ASCII";
     if (c < 32) {
       EXPECT_EQ(c, '\r') << "control character " << int(c);
@@ -52,9 +53,10 @@ TEST(HelpText, EmptyLinesAndParagraphsStandWhereTheTableSays) {
   auto lines = test::CrLines(HelpText());
   ASSERT_EQ(lines.size(), 38u);
   for (int n : {2, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 24, 25, 27, 29, 30, 32, 34, 35, 37})
-    EXPECT_EQ(lines[n - 1], "") << "line " << n;
+    EXPECT_EQ(lines[static_cast<std::size_t>(n - 1)], "") << "line " << n;
   // Each paragraph is one line; the field wraps it.
-  for (int n : {1, 6, 8, 10, 12, 16, 18, 22, 28, 33, 38}) EXPECT_GT(lines[n - 1].size(), 30u) << "line " << n;
+  for (std::size_t n : {1u, 6u, 8u, 10u, 12u, 16u, 18u, 22u, 28u, 33u, 38u})
+    EXPECT_GT(lines[n - 1].size(), 30u) << "line " << n;
   EXPECT_EQ(lines[22 - 1].rfind("Copyright (c) ", 0), 0u);  // the legal section's copyright line
 }
 
@@ -239,8 +241,8 @@ TEST(HelpWindowRecords, TheWindowRecordFixesTheSize) {
                        "MenuBarVisible", "CloseButton", "Resizeable", "LiveResize", "MaximizeButton",
                        "MinimizeButton", "BalloonHelp", "MacProcID"}));
   auto entries = codec::DecodeRecord(AboutWindow::WindowRecord());
-  for (int k : {1, 3, 5}) EXPECT_EQ(std::get<std::int32_t>(entries[k].value), 440);
-  for (int k : {2, 4, 6}) EXPECT_EQ(std::get<std::int32_t>(entries[k].value), 328);
+  for (std::size_t k : {1u, 3u, 5u}) EXPECT_EQ(std::get<std::int32_t>(entries[k].value), 440);
+  for (std::size_t k : {2u, 4u, 6u}) EXPECT_EQ(std::get<std::int32_t>(entries[k].value), 328);
 }
 
 TEST(HelpWindowRecords, TheFieldRecordEndsWithTheCommonTail) {
