@@ -10,6 +10,7 @@ korvane_packages=(
   libcmark-dev libtomlplusplus-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  pulseaudio pulseaudio-utils
 )
 
 # Only for the fuzzers: Clang and its runtime libraries, which hold libFuzzer.

@@ -66,12 +66,14 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, WaveAccepts,
     ::testing::Values(
         Accepted{"Canonical", Riff({kPcmStereo, kSamples}), 2, 44100, 16, "abcdefgh"},
-        Accepted{"Encoded", EncodeWave({.channels = 8, .sampleRate = 384000, .bitsPerSample = 32, .samples = "odd"}),
-                 8, 384000, 32, "odd"},
-        Accepted{"EightBitsAtOneFrameASecond", Riff({Fmt(1, 1, 1, 8), kSamples}), 1, 1, 8, "abcdefgh"},
+        Accepted{"EncodedAtTheHighestRate",
+                 EncodeWave({.channels = 8, .sampleRate = 192000, .bitsPerSample = 32, .samples = std::string(64, 'x')}),
+                 8, 192000, 32, std::string(64, 'x')},
+        Accepted{"EightBitsAtTheLowestRate", Riff({Fmt(1, 1, 8000, 8), kSamples}), 1, 8000, 8, "abcdefgh"},
         Accepted{"DataBeforeFormat", Riff({kSamples, kPcmStereo}), 2, 44100, 16, "abcdefgh"},
-        Accepted{"OddChunksPaddedAndSkipped", Riff({Chunk("LIST", "odd"), kPcmStereo, Chunk("data", "abc"), Chunk("fact", "x")}),
-                 2, 44100, 16, "abc"},
+        Accepted{"OddChunksPaddedAndSkipped",
+                 Riff({Chunk("LIST", "odd"), Fmt(1, 1, 8000, 8), Chunk("data", "abc"), Chunk("fact", "x")}), 1, 8000, 8,
+                 "abc"},
         Accepted{"LongerFormatChunk", Riff({Fmt(1, 2, 44100, 16, Le(0, 2)), kSamples}), 2, 44100, 16, "abcdefgh"},
         Accepted{"EmptyData", Riff({kPcmStereo, Chunk("data", "")}), 2, 44100, 16, ""},
         Accepted{"LaterDataCounts", Riff({kPcmStereo, Chunk("data", "first!"), kSamples}), 2, 44100, 16, "abcdefgh"},
@@ -104,7 +106,16 @@ INSTANTIATE_TEST_SUITE_P(
         Rejected{"NoChannels", Riff({Fmt(1, 0, 44100, 16), kSamples})},
         Rejected{"NineChannels", Riff({Fmt(1, 9, 44100, 16), kSamples})},
         Rejected{"RateZero", Riff({Fmt(1, 2, 0, 16), kSamples})},
-        Rejected{"RateTooHigh", Riff({Fmt(1, 2, 384001, 16), kSamples})},
+        Rejected{"RateTooLow", Riff({Fmt(1, 2, 7999, 16), kSamples})},
+        Rejected{"RateTooHigh", Riff({Fmt(1, 2, 192001, 16), kSamples})},
+        Rejected{"RateNearFourBillion", Riff({Fmt(1, 1, 0xFFFFFFFF, 8), kSamples})},
+        Rejected{"PartialFrame", Riff({kPcmStereo, Chunk("data", "abcdef")})},
+        // Sounds that froze Korvane (one byte of 16-bit samples, padded) and
+        // crashed it (one frame a second).
+        Rejected{"OneByteOfSixteenBits", std::string("RIFF&\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x40\x1F\0\0\x80\x3E\0\0\x02\0"
+                                                     "\x10\0data\x01\0\0\0\0\0", 46)},
+        Rejected{"OneFrameASecond", std::string("RIFF&\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x01\0\0\0\x01\0\0\0\x01\0"
+                                                "\x08\0data\x02\0\0\0\x80\x80", 46)},
         Rejected{"TwentyFourBits", Riff({Fmt(1, 2, 44100, 24), kSamples})},
         Rejected{"ABadFormatAfterAGoodOne", Riff({kPcmStereo, Fmt(3, 2, 44100, 32), kSamples})},
         Rejected{"DataPastTheEnd", Riff({kPcmStereo, kSamples}).substr(0, Riff({kPcmStereo, kSamples}).size() - 1)},

@@ -136,6 +136,27 @@ INSTANTIATE_TEST_SUITE_P(
         SourceRefusal{"PictureNotPng", [](auto& d) { d.Write("title.png", "GIF89a"); }, "title.png", 0, "PNG"}),
     korvane_test::CaseName());
 
+// Sounds that froze or crashed the program through a real sound server: each
+// is refused with its reason.
+std::string Sound(int channels, int rate, int bits, std::string samples) {
+  return codec::EncodeWave({.channels = channels, .sampleRate = rate, .bitsPerSample = bits, .samples = samples});
+}
+SourceRefusal HostileSound(const char* name, std::string wave, const char* reason) {
+  return {{name}, [wave](auto& d) { d.Write("s/wrong.wav", wave); }, "s/wrong.wav", 0, reason};
+}
+INSTANTIATE_TEST_SUITE_P(
+    HostileSounds, PackerRefusal,
+    ::testing::Values(HostileSound("OneByteOfSixteenBits", Sound(1, 8000, 16, "x"), "1 bytes, not a whole number of 2-byte frames"),
+                      HostileSound("RightSoundOf201Bytes", Sound(1, 22050, 16, std::string(201, 'x')), "not a whole number"),
+                      HostileSound("StereoFrameCut", Sound(2, 44100, 32, std::string(12, 'x')), "8-byte frames"),
+                      HostileSound("OneFrameASecond", Sound(1, 1, 8, "xx"), "1 frames a second; Korvane plays 8000 to 192000"),
+                      HostileSound("FortyNineFramesASecond", Sound(1, 49, 8, "xx"), "49 frames a second"),
+                      HostileSound("TwoHundredFramesASecond", Sound(2, 200, 16, "xxxx"), "200 frames a second"),
+                      HostileSound("JustBelowTheBound", Sound(1, 7999, 8, "xx"), "7999 frames a second"),
+                      HostileSound("JustAboveTheBound", Sound(1, 192001, 8, "xx"), "192001 frames a second"),
+                      HostileSound("NineChannels", Sound(9, 44100, 8, std::string(9, 'x')), "9 channels")),
+    korvane_test::CaseName());
+
 std::string Png(std::size_t size) {
   std::string png("\x89PNG\r\n\x1A\n", 8);
   png.resize(size, '\0');
