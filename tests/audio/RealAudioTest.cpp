@@ -27,6 +27,8 @@
 #include "framework/Media.h"
 #include "framework/ResourceFork.h"
 #include "framework/audio/AudioModule.h"
+#include "framework/testing/Simulate.h"
+#include "quiz/Module1.h"
 #include "tests/TestCase.h"
 #include "tests/support/Program.h"
 
@@ -170,6 +172,25 @@ TEST_F(RealAudioTest, TheShippedSoundsHundredsOfTimesInQuickSuccessionAndOverlap
   EXPECT_GE(played, 400);
   EXPECT_GT(beats, 0) << "the event loop did not run its timers";
   EXPECT_GT(LoudestOf([&] { sounds[0]->Play(); }), 2000) << "no sound reached the sink";
+}
+
+// The real program's answers, right and wrong, as fast as its event loop
+// turns, over the shipped resource file.
+TEST_F(RealAudioTest, AnswersInQuickSuccessionInTheProgram) {
+  test::Recorder shown;
+  test::StartProgram(test::RealResourceFile(), shown);
+  ASSERT_TRUE(fw::testing::ChooseMenuItem("Quiz1Menu"));
+  int answers = 0;
+  const int loudest = LoudestOf([&] {
+    RunLoop([&] {
+      CheckAnswer(1 + answers % 4);
+      return ++answers < 200;
+    });
+  });
+  test::ShutdownProgram();
+  EXPECT_EQ(shown.soundsPlayed, 200);
+  EXPECT_TRUE(shown.messages.empty());
+  EXPECT_GT(loudest, 2000) << "no sound reached the sink";
 }
 
 std::string Hex(const char* hex) {
