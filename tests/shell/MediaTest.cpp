@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "codec/Wave.h"
 #include "framework/Testing.h"
 #include "shell/Media.h"
 #include "tests/support/Program.h"
@@ -42,17 +41,6 @@ TEST_F(MediaTest, AMissingSoundIsAskedForAgainAtEveryCall) {
   EXPECT_EQ(rightsound(), nullptr);
   EXPECT_EQ(rightsound(), nullptr);
   EXPECT_EQ(opened, 2);
-}
-
-// Resources damaged after packing: sounds the audio server could not play
-// whole are no sounds at all, and so silence at every answer.
-TEST_F(MediaTest, ASoundOfPartialFramesOrAnUnplayableRateIsNil) {
-  auto set = test::FixtureResources();
-  test::Replace(set, "WAVE", 168, codec::EncodeWave({.channels = 2, .sampleRate = 44100, .bitsPerSample = 16, .samples = "abcdef"}));
-  test::Replace(set, "WAVE", 169, codec::EncodeWave({.channels = 1, .sampleRate = 49, .bitsPerSample = 8, .samples = "ab"}));
-  StartWith(set);
-  EXPECT_EQ(rightsound(), nullptr);
-  EXPECT_EQ(wrongsound(), nullptr);
 }
 
 TEST_F(MediaTest, WithoutTheResourceFileNothingLoadsUntilItIsBack) {
