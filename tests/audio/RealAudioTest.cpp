@@ -76,7 +76,7 @@ class RealAudioTest : public ::testing::Test {
                                  << server->readAll().toStdString() << server->errorString().toStdString();
     // What reaches the sink, as 8 kHz mono; it streams from now on.
     StartTied(recorder, "parec", {"-d", QString(kSink) + ".monitor", "--raw", "--format=s16le", "--rate=8000",
-                                  "--channels=1"});
+                                  "--channels=1", "--latency-msec=20"});
     ASSERT_TRUE(recorder.waitForReadyRead(10000)) << "cannot record the sink's monitor";
     QLibrary library(QCoreApplication::applicationDirPath() + "/libkorvane_audio.so");
     play = reinterpret_cast<KorvaneAudioPlayFn>(library.resolve(KORVANE_AUDIO_PLAY_SYMBOL));
