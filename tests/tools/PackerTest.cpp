@@ -138,20 +138,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Sounds that froze or crashed the program through a real sound server: each
 // is refused with its reason.
-std::string Sound(int channels, int rate, int bits, std::string samples) {
-  return codec::EncodeWave({.channels = channels, .sampleRate = rate, .bitsPerSample = bits, .samples = samples});
-}
-SourceRefusal HostileSound(const char* name, std::string wave, const char* reason) {
+SourceRefusal HostileSound(const char* name, int channels, int rate, int bits, std::string samples, const char* reason) {
+  const std::string wave = codec::EncodeWave({channels, rate, bits, samples});
   return {{name}, [wave](auto& d) { d.Write("s/wrong.wav", wave); }, "s/wrong.wav", 0, reason};
 }
 INSTANTIATE_TEST_SUITE_P(
     HostileSounds, PackerRefusal,
-    ::testing::Values(HostileSound("OneByteOfSixteenBits", Sound(1, 8000, 16, "x"), "1 bytes, not a whole number of 2-byte frames"),
-                      HostileSound("RightSoundOf201Bytes", Sound(1, 22050, 16, std::string(201, 'x')), "not a whole number"),
-                      HostileSound("OneFrameASecond", Sound(1, 1, 8, "xx"), "1 frames a second; Korvane plays 8000 to 192000"),
-                      HostileSound("TwoHundredFramesASecond", Sound(2, 200, 16, "xxxx"), "200 frames a second"),
-                      HostileSound("JustBelowTheBound", Sound(1, 7999, 8, "xx"), "7999 frames a second"),
-                      HostileSound("NineChannels", Sound(9, 44100, 8, std::string(9, 'x')), "9 channels")),
+    ::testing::Values(HostileSound("OneByteOfSixteenBits", 1, 8000, 16, "x", "1 bytes, not a whole number of 2-byte frames"),
+                      HostileSound("RightSoundOf201Bytes", 1, 22050, 16, std::string(201, 'x'), "not a whole number"),
+                      HostileSound("OneFrameASecond", 1, 1, 8, "xx", "1 frames a second; Korvane plays 8000 to 192000"),
+                      HostileSound("TwoHundredFramesASecond", 2, 200, 16, "xxxx", "200 frames a second"),
+                      HostileSound("JustBelowTheBound", 1, 7999, 8, "xx", "7999 frames a second"),
+                      HostileSound("NineChannels", 9, 44100, 8, std::string(9, 'x'), "9 channels")),
     korvane_test::CaseName());
 
 std::string Png(std::size_t size) {
