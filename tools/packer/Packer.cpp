@@ -88,10 +88,7 @@ void AddMedia(std::vector<codec::ResourceSpec>& out, const char* type, const fs:
 void CheckWave(std::string_view bytes, const std::string& file) {
   std::string problem;
   if (!codec::DecodeWave(bytes, &problem))
-    throw PackError(file, 0,
-                    "not a RIFF WAVE sound Korvane plays (" + problem + "): whole frames of integer PCM of 8, 16 "
-                    "or 32 bits, 1 to 8 channels, 8000 to 192000 frames a second, with \"fmt \" and \"data\" "
-                    "chunks inside the file");
+    throw PackError(file, 0, "not a RIFF WAVE sound Korvane plays: " + problem);
 }
 
 void CheckPng(std::string_view bytes, const std::string& file) {
