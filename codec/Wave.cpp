@@ -1,5 +1,7 @@
 #include "codec/Wave.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 
@@ -23,8 +25,28 @@ void PutLittleEndian(std::string& out, std::uint32_t value, int width) {
 
 }  // namespace
 
-std::optional<WaveSound> DecodeWave(std::string_view bytes) {
-  if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE") return std::nullopt;
+std::string SoundProblem(int channels, int sampleRate, int bitsPerSample, std::size_t sampleBytes) {
+  if (channels < 1 || channels > kMaxSoundChannels)
+    return std::to_string(channels) + " channels; Korvane plays 1 to " + std::to_string(kMaxSoundChannels);
+  if (sampleRate < kMinSoundRate || sampleRate > kMaxSoundRate)
+    return std::to_string(sampleRate) + " frames a second; Korvane plays " + std::to_string(kMinSoundRate) + " to " +
+           std::to_string(kMaxSoundRate);
+  if (bitsPerSample != 8 && bitsPerSample != 16 && bitsPerSample != 32)
+    return std::to_string(bitsPerSample) + " bits a sample; Korvane plays 8, 16 or 32";
+  const auto frame = static_cast<std::size_t>(channels * bitsPerSample / 8);
+  if (sampleBytes % frame != 0)
+    return "the samples are " + std::to_string(sampleBytes) + " bytes, not a whole number of " +
+           std::to_string(frame) + "-byte frames";
+  return "";
+}
+
+std::optional<WaveSound> DecodeWave(std::string_view bytes, std::string* problem) {
+  const auto refuse = [problem](std::string why) -> std::optional<WaveSound> {
+    if (problem) *problem = std::move(why);
+    return std::nullopt;
+  };
+  if (bytes.size() < 12 || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "WAVE")
+    return refuse("not a RIFF WAVE file");
   WaveSound sound;
   bool haveFormat = false, haveSamples = false;
   std::size_t at = 12;
@@ -32,15 +54,16 @@ std::optional<WaveSound> DecodeWave(std::string_view bytes) {
     const std::string_view id = bytes.substr(at, 4);
     const std::size_t size = GetLittleEndian(bytes, at + 4, 4);
     const std::size_t body = at + kChunkHeader;
-    if (size > bytes.size() - body) return std::nullopt;
+    if (size > bytes.size() - body) return refuse("a chunk runs past the end of the file");
     if (id == "fmt " && size >= kFormatSize) {
       const auto encoding = GetLittleEndian(bytes, body, 2), channels = GetLittleEndian(bytes, body + 2, 2);
       const auto rate = GetLittleEndian(bytes, body + 4, 4), bits = GetLittleEndian(bytes, body + 14, 2);
-      if (encoding != kPcm || channels == 0 || channels > 8 || rate == 0 || rate > 384000) return std::nullopt;
-      if (bits != 8 && bits != 16 && bits != 32) return std::nullopt;
+      if (encoding != kPcm) return refuse("encoding " + std::to_string(encoding) + " is not integer PCM");
       sound.channels = static_cast<int>(channels);
-      sound.sampleRate = static_cast<int>(rate);
+      sound.sampleRate = static_cast<int>(std::min<std::uint32_t>(rate, INT_MAX));
       sound.bitsPerSample = static_cast<int>(bits);
+      if (std::string why = SoundProblem(sound.channels, sound.sampleRate, sound.bitsPerSample, 0); !why.empty())
+        return refuse(std::move(why));
       haveFormat = true;
     } else if (id == "data") {
       sound.samples = bytes.substr(body, size);
@@ -48,7 +71,11 @@ std::optional<WaveSound> DecodeWave(std::string_view bytes) {
     }
     at = body + size + (size & 1);  // chunks are padded to even lengths
   }
-  if (!haveFormat || !haveSamples) return std::nullopt;
+  if (!haveFormat) return refuse("no \"fmt \" chunk of 16 bytes or more");
+  if (!haveSamples) return refuse("no \"data\" chunk");
+  if (std::string why = SoundProblem(sound.channels, sound.sampleRate, sound.bitsPerSample, sound.samples.size());
+      !why.empty())
+    return refuse(std::move(why));
   return sound;
 }
 

@@ -11,6 +11,7 @@ korvane_packages=(
   libcmark-dev libtomlplusplus-dev
   libpng-dev
   fonts-dejavu-core
+  pulseaudio pulseaudio-utils
 )
 
 # What the tests and benchmarks add.

@@ -3,35 +3,154 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QBuffer>
 #include <QCoreApplication>
+#include <QIODevice>
 #include <QMediaDevices>
+#include <QPointer>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "codec/Wave.h"
+
+namespace {
+
+// An output stays open this long after its sound ends, so sounds in quick
+// succession reuse it: sound libraries cope worst with outputs opened and
+// closed in quick succession.
+constexpr int kIdleCloseMs = 5000;
+// Outputs open at once, one per format; a sound of another format closes the
+// one used longest ago.
+constexpr std::size_t kMaxOutputs = 2;
+// What the server holds ahead of the speaker, which is also how late a cut
+// is heard.
+constexpr qint64 kBufferUs = 150'000;
+// Silence after each sound: a stream starts only once its prebuffer (under
+// kBufferUs) is full, and a short sound alone must not wait for the next.
+constexpr qint64 kTailUs = 250'000;
+
+// The samples an output plays, replaced whole by the next sound of its
+// format. Empty, the output idles until the next sound.
+class Feed : public QIODevice {
+ public:
+  explicit Feed(QObject* parent) : QIODevice(parent) { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
+  void Replace(QByteArray samples) {
+    samples_ = std::move(samples);
+    at_ = 0;
+    Q_EMIT readyRead();
+  }
+  bool isSequential() const override { return true; }
+  qint64 bytesAvailable() const override { return samples_.size() - at_ + QIODevice::bytesAvailable(); }
+
+ protected:
+  // Whole frames: the output asks for whole periods, and every sound and
+  // its tail is whole frames.
+  qint64 readData(char* data, qint64 maxSize) override {
+    const qint64 count = std::max<qint64>(0, std::min<qint64>(maxSize, samples_.size() - at_));
+    std::memcpy(data, samples_.constData() + at_, static_cast<std::size_t>(count));
+    at_ += count;
+    return count;
+  }
+  qint64 writeData(const char*, qint64) override { return -1; }
+
+ private:
+  QByteArray samples_;
+  qint64 at_ = 0;
+};
+
+struct Output {
+  QAudioFormat format;
+  QAudioSink* sink;
+  Feed* feed;
+};
+
+class Player : public QObject {
+ public:
+  explicit Player(QObject* parent) : QObject(parent) {
+    idle_.setSingleShot(true);
+    connect(&idle_, &QTimer::timeout, this, [this] { CloseAll(); });
+  }
+  ~Player() override { CloseAll(); }
+
+  bool Play(const char* samples, qsizetype size, const QAudioFormat& format) {
+    for (Output& output : outputs_) output.feed->Replace({});  // the sound before is cut
+    auto it = std::find_if(outputs_.begin(), outputs_.end(), [&](const Output& o) { return o.format == format; });
+    if (it != outputs_.end() && it->sink->state() == QAudio::StoppedState) {  // the server ended it
+      const Output ended = *it;
+      outputs_.erase(it);
+      Close(ended);
+      it = std::find_if(outputs_.begin(), outputs_.end(), [&](const Output& o) { return o.format == format; });
+    }
+    QByteArray sound(samples, size);
+    sound.append(format.bytesForDuration(kTailUs), format.sampleFormat() == QAudioFormat::UInt8 ? '\x80' : '\0');
+    const int playingMs = static_cast<int>(format.durationForBytes(static_cast<qint32>(sound.size())) / 1000);
+    if (it != outputs_.end()) {
+      std::rotate(it, it + 1, outputs_.end());  // most recently used last
+      outputs_.back().feed->Replace(std::move(sound));
+    } else if (!Open(format, std::move(sound))) {
+      return false;
+    }
+    idle_.start(playingMs + kIdleCloseMs);
+    return true;
+  }
+
+ private:
+  bool Open(const QAudioFormat& format, QByteArray sound) {
+    if (outputs_.size() >= kMaxOutputs) {
+      const Output oldest = outputs_.front();
+      outputs_.erase(outputs_.begin());
+      Close(oldest);
+    }
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull() || !device.isFormatSupported(format)) return false;
+    Output output{format, new QAudioSink(device, format, this), new Feed(this)};
+    output.sink->setBufferSize(format.bytesForDuration(kBufferUs));
+    output.feed->Replace(std::move(sound));
+    output.sink->start(output.feed);
+    if (output.sink->error() != QAudio::NoError || output.sink->state() == QAudio::StoppedState) {
+      Close(output);
+      return false;
+    }
+    outputs_.push_back(output);
+    return true;
+  }
+
+  // Out of the list first: Qt runs pending events while it deletes an
+  // output, and one may be a sound. Stopped first: a stopped output ignores
+  // the feeding it has queued.
+  static void Close(const Output& output) {
+    output.sink->stop();
+    delete output.sink;
+    delete output.feed;
+  }
+
+  void CloseAll() {
+    const std::vector<Output> closing = std::exchange(outputs_, {});
+    for (const Output& output : closing) Close(output);
+  }
+
+  std::vector<Output> outputs_;  // the one used most recently last
+  QTimer idle_;
+};
+
+}  // namespace
 
 extern "C" Q_DECL_EXPORT bool korvane_audio_play(const char* samples, long long size, int sampleRate,
                                                  int channels, int bitsPerSample) {
+  if (!qApp || !samples || size < 0 ||
+      !codec::SoundProblem(channels, sampleRate, bitsPerSample, static_cast<std::size_t>(size)).empty())
+    return false;
+  // Owned by the application, so everything goes with it.
+  static QPointer<Player> player;
+  if (!player) player = new Player(qApp);
   QAudioFormat format;
   format.setSampleRate(sampleRate);
   format.setChannelCount(channels);
   format.setSampleFormat(bitsPerSample == 8    ? QAudioFormat::UInt8
                          : bitsPerSample == 32 ? QAudioFormat::Int32
                                                : QAudioFormat::Int16);
-  QAudioDevice device = QMediaDevices::defaultAudioOutput();
-  if (device.isNull() || !device.isFormatSupported(format)) return false;
-  // The sink plays from the event loop and cleans up after itself.
-  auto* buffer = new QBuffer(qApp);
-  buffer->setData(QByteArray(samples, static_cast<qsizetype>(size)));
-  buffer->open(QIODevice::ReadOnly);
-  auto* sink = new QAudioSink(device, format, buffer);
-  QObject::connect(sink, &QAudioSink::stateChanged, buffer, [sink, buffer](QAudio::State state) {
-    if (state == QAudio::IdleState || state == QAudio::StoppedState) {
-      sink->disconnect();
-      buffer->deleteLater();
-    }
-  });
-  sink->start(buffer);
-  if (sink->error() != QAudio::NoError) {
-    buffer->deleteLater();
-    return false;
-  }
-  return true;
+  return player->Play(samples, static_cast<qsizetype>(size), format);
 }

@@ -35,6 +35,7 @@ std::string Riff(std::initializer_list<std::string> chunks, const std::string& f
 
 const std::string kPcmStereo = Fmt(1, 2, 44100, 16);
 const std::string kSamples = Chunk("data", "abcdefgh");
+const std::string kFrame(32, 'x');  // of 8 channels of 32 bits
 
 TEST(Wave, EncodesTheCanonicalLayout) {
   const std::string expected("RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x01\0\x02\0\x44\xAC\0\0\x10\xB1\x02\0\x04\0\x10\0"
@@ -66,12 +67,12 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, WaveAccepts,
     ::testing::Values(
         Accepted{"Canonical", Riff({kPcmStereo, kSamples}), 2, 44100, 16, "abcdefgh"},
-        Accepted{"Encoded", EncodeWave({.channels = 8, .sampleRate = 384000, .bitsPerSample = 32, .samples = "odd"}),
-                 8, 384000, 32, "odd"},
-        Accepted{"EightBitsAtOneFrameASecond", Riff({Fmt(1, 1, 1, 8), kSamples}), 1, 1, 8, "abcdefgh"},
+        Accepted{"Encoded", EncodeWave({.channels = 8, .sampleRate = 192000, .bitsPerSample = 32, .samples = kFrame}),
+                 8, 192000, 32, kFrame},
+        Accepted{"EightBitsAtTheLowestRate", Riff({Fmt(1, 1, 8000, 8), kSamples}), 1, 8000, 8, "abcdefgh"},
         Accepted{"DataBeforeFormat", Riff({kSamples, kPcmStereo}), 2, 44100, 16, "abcdefgh"},
-        Accepted{"OddChunksPaddedAndSkipped", Riff({Chunk("LIST", "odd"), kPcmStereo, Chunk("data", "abc"), Chunk("fact", "x")}),
-                 2, 44100, 16, "abc"},
+        Accepted{"OddChunksPaddedAndSkipped", Riff({Chunk("LIST", "odd"), Fmt(1, 1, 8000, 8), Chunk("data", "abc"),
+                                                    Chunk("fact", "x")}), 1, 8000, 8, "abc"},
         Accepted{"LongerFormatChunk", Riff({Fmt(1, 2, 44100, 16, Le(0, 2)), kSamples}), 2, 44100, 16, "abcdefgh"},
         Accepted{"EmptyData", Riff({kPcmStereo, Chunk("data", "")}), 2, 44100, 16, ""},
         Accepted{"LaterDataCounts", Riff({kPcmStereo, Chunk("data", "first!"), kSamples}), 2, 44100, 16, "abcdefgh"},
@@ -104,7 +105,9 @@ INSTANTIATE_TEST_SUITE_P(
         Rejected{"NoChannels", Riff({Fmt(1, 0, 44100, 16), kSamples})},
         Rejected{"NineChannels", Riff({Fmt(1, 9, 44100, 16), kSamples})},
         Rejected{"RateZero", Riff({Fmt(1, 2, 0, 16), kSamples})},
-        Rejected{"RateTooHigh", Riff({Fmt(1, 2, 384001, 16), kSamples})},
+        Rejected{"RateTooLow", Riff({Fmt(1, 2, 7999, 16), kSamples})},
+        Rejected{"RateTooHigh", Riff({Fmt(1, 2, 192001, 16), kSamples})},
+        Rejected{"PartialFrame", Riff({kPcmStereo, Chunk("data", "abcdef")})},
         Rejected{"TwentyFourBits", Riff({Fmt(1, 2, 44100, 24), kSamples})},
         Rejected{"ABadFormatAfterAGoodOne", Riff({kPcmStereo, Fmt(3, 2, 44100, 32), kSamples})},
         Rejected{"DataPastTheEnd", Riff({kPcmStereo, kSamples}).substr(0, Riff({kPcmStereo, kSamples}).size() - 1)},

@@ -144,6 +144,22 @@ INSTANTIATE_TEST_SUITE_P(
         SourceRefusal{"PictureNotPng", [](auto& d) { d.Write("title.png", "GIF89a"); }, "title.png", 0, "PNG"}),
     korvane_test::CaseName());
 
+// Sounds that froze or crashed the program through a real sound server: each
+// is refused with its reason.
+SourceRefusal HostileSound(const char* name, int channels, int rate, int bits, std::string samples, const char* reason) {
+  const std::string wave = codec::EncodeWave({channels, rate, bits, samples});
+  return {{name}, [wave](auto& d) { d.Write("s/wrong.wav", wave); }, "s/wrong.wav", 0, reason};
+}
+INSTANTIATE_TEST_SUITE_P(
+    HostileSounds, PackerRefusal,
+    ::testing::Values(HostileSound("OneByteOfSixteenBits", 1, 8000, 16, "x", "1 bytes, not a whole number of 2-byte frames"),
+                      HostileSound("RightSoundOf201Bytes", 1, 22050, 16, std::string(201, 'x'), "not a whole number"),
+                      HostileSound("OneFrameASecond", 1, 1, 8, "xx", "1 frames a second; Korvane plays 8000 to 192000"),
+                      HostileSound("TwoHundredFramesASecond", 2, 200, 16, "xxxx", "200 frames a second"),
+                      HostileSound("JustBelowTheBound", 1, 7999, 8, "xx", "7999 frames a second"),
+                      HostileSound("NineChannels", 9, 44100, 8, std::string(9, 'x'), "9 channels")),
+    korvane_test::CaseName());
+
 // A picture padded after its end to `size` bytes.
 std::string PngOf(std::size_t size) {
   std::string png = Png(1, 1);

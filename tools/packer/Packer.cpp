@@ -98,10 +98,9 @@ void AddMedia(std::vector<codec::ResourceSpec>& out, const char* type, const fs:
 }  // namespace
 
 void CheckWave(std::string_view bytes, const std::string& file) {
-  if (!codec::DecodeWave(bytes))
-    throw PackError(file, 0,
-                    "not a RIFF WAVE sound Korvane plays: integer PCM of 8, 16 or 32 bits, 1 to 8 channels, "
-                    "at most 384000 frames a second, with \"fmt \" and \"data\" chunks inside the file");
+  std::string problem;
+  if (!codec::DecodeWave(bytes, &problem))
+    throw PackError(file, 0, "not a RIFF WAVE sound Korvane plays: " + problem);
 }
 
 void CheckPng(std::string_view bytes, const std::string& file) {
