@@ -9,8 +9,8 @@
 
 #include "codec/Wave.h"
 #include "framework/audio/AudioModule.h"
-#include "framework/qt/Internal.h"
 #include "framework/qt/MediaImpl.h"
+#include "framework/qt/RuntimeState.h"
 
 namespace fw {
 

@@ -18,7 +18,6 @@
 #include "framework/Application.h"
 #include "framework/Runtime.h"
 #include "framework/Testing.h"
-#include "framework/qt/Internal.h"
 #include "framework/qt/Views.h"
 
 namespace fw::testing {

@@ -6,7 +6,7 @@
 #include "codec/ContentLimits.h"
 #include "codec/StyleScrap.h"
 #include "framework/Media.h"
-#include "framework/qt/Internal.h"
+#include "framework/qt/Dispatch.h"
 #include "framework/qt/Views.h"
 #include "framework/testing/Simulate.h"
 #include "tests/framework/FrameworkFixture.h"
