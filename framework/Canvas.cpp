@@ -47,8 +47,6 @@ bool Canvas::HasEvent(std::string_view event) const {
   return event == "mousedown" || RectControl::HasEvent(event);
 }
 
-// UseFocusRing, AcceptTabs and EraseBackground change nothing on a canvas
-// that draws only its backdrop.
 const property::Setter<Canvas> Canvas::kProperties[] = {
     {"AcceptFocus", [](Canvas& c, const auto& v) {
        if (CanvasWidget* surface = ViewOf<CanvasView>(c).Surface())

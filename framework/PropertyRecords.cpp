@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "codec/PropertyRecord.h"
+#include "framework/Properties.h"
 #include "framework/RectControl.h"
+#include "framework/Testing.h"
 #include "framework/Window.h"
 
 namespace fw {
@@ -47,7 +49,19 @@ void ApplyRecord(Target& target, std::string_view record) {
   for (const auto& entry : *entries) target.SetProperty(entry.canonical, entry.value);
 }
 
+bool strict = false;
+
 }  // namespace
+
+bool property::Strict() { return strict; }
+
+void property::CheckIgnored(std::string_view owner, std::string_view base, std::string_view name) {
+  if (Ignores(owner, name) || Ignores(base, name)) return;
+  throw PropertyRecordException(std::string(owner.empty() ? base : owner) + " has no property \"" +
+                                std::string(name) + "\"");
+}
+
+void testing::SetStrictProperties(bool on) { strict = on; }
 
 void SetProperties(Window& window, std::string_view record) { ApplyRecord(window, record); }
 

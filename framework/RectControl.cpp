@@ -117,8 +117,6 @@ void RectControl::RaiseEvent(std::string_view event) {
 
 void RectControl::RaiseOpen() { RaiseEvent("open"); }
 
-// Index, TabPanelIndex, AutoDeactivate, balloon help and data binding have
-// no effect here.
 const property::Setter<RectControl> RectControl::kProperties[] = {
     {"Name", [](RectControl& c, const auto& v) { c.name_ = property::Str(v); }},
     {"Left", [](RectControl& c, const auto& v) { c.designLeft_ = c.left_ = property::Int(v); }},
@@ -142,7 +140,11 @@ const property::Setter<RectControl> RectControl::kProperties[] = {
 
 void RectControl::SetProperty(std::string_view name, const codec::PropertyValue& value) {
   Settle();
-  if (SetOwnProperty(name, value) && !inRecord_) Refresh();
+  if (SetOwnProperty(name, value)) {
+    if (!inRecord_) Refresh();
+  } else if (property::Strict()) {
+    property::CheckIgnored(detail::RegisteredClassName(typeid(*this)), "RectControl", name);
+  }
 }
 
 bool RectControl::SetOwnProperty(std::string_view name, const codec::PropertyValue& value) {

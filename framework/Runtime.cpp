@@ -195,6 +195,11 @@ void RegisterClassTable(const char* name, const std::type_info& type,
   Trace(std::string("class ") + name);
 }
 
+std::string_view RegisteredClassName(const std::type_info& type) {
+  auto it = R().classes.find(std::type_index(type));
+  return it == R().classes.end() ? std::string_view() : std::string_view(it->second.name);
+}
+
 std::shared_ptr<Object> NewObjectOf(const std::type_info& type) {
   auto it = R().classes.find(std::type_index(type));
   if (it == R().classes.end()) return nullptr;

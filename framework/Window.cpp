@@ -191,8 +191,6 @@ MenuHandler Window::HandlerFor(const String& itemName) const { return handlers_.
 
 namespace {
 
-// Composite, FullScreen, LiveResize, BalloonHelp, MacProcID: nothing to do
-// on this platform (live resizing is Qt's default).
 const property::Setter<Window> kWindowProperties[] = {
     {"Placement", [](Window& w, const auto& v) { w.GetView().placement = property::Int(v); }},
     {"Width", [](Window& w, const auto& v) { w.GetView().contentWidth = property::Size(v); }},
@@ -222,9 +220,12 @@ const property::Setter<Window> kWindowProperties[] = {
 }  // namespace
 
 void Window::SetProperty(std::string_view name, const codec::PropertyValue& value) {
+  if (!property::Set(kWindowProperties, *this, name, value)) {
+    if (property::Strict()) property::CheckIgnored("Window", "", name);
+    return;
+  }
   // Once the window is built, its size stays within its limits.
-  if (property::Set(kWindowProperties, *this, name, value) && constructed_)
-    SetSize(view_->contentWidth, view_->contentHeight);
+  if (constructed_) SetSize(view_->contentWidth, view_->contentHeight);
 }
 
 std::shared_ptr<RectControl> RuntimeWindowControlByName(const std::shared_ptr<Window>& window,

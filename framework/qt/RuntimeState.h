@@ -4,6 +4,8 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
+#include <typeinfo>
 
 class QMessageBox;
 
@@ -23,6 +25,9 @@ bool Headless();
 
 std::string ResourceFilePathOverride();
 void NotifySoundPlayed(const Sound& sound);
+
+// The name a class was registered under, or "".
+std::string_view RegisteredClassName(const std::type_info& type);
 
 // The modal box MsgBox shows the message in.
 std::unique_ptr<QMessageBox> NewMessageBox(const String& message);

@@ -117,6 +117,74 @@ TEST_F(ControlsTest, TypedKeysReachTheWindowAndReturnPressesTheEnabledDefaultBut
   EXPECT_NE(std::find(Panel::log.begin(), Panel::log.end(), "KeyDown b"), Panel::log.end());
 }
 
+// Closing a window takes its widgets with it; its controls, still held by
+// code, keep answering.
+TEST_F(ControlsTest, EveryKindOfControlAnswersAfterItsWindowClosed) {
+  const auto box = At(0, 0, 50, 20);
+  auto field = Add<EditField>("Field", box);
+  auto list = Add<Listbox>("List", box);
+  auto button = Add<PushButton>("Button", box);
+  auto label = Add<StaticText>("Label", box);
+  auto round = Add<RoundRectangle>("Round", box);
+  auto canvas = Add<Canvas>("Canvas", box);
+  auto line = Add<Separator>("Line", box);
+  window->Close();
+  testing::ProcessEvents();
+  const std::vector<std::tuple<std::shared_ptr<RectControl>, std::vector<codec::RecordField>, std::function<void()>>> uses = {
+      {field, {{"Text", "t"}, {"AcceptTabs", true}}, [&] { field->SetText("u"), field->SetSelStart(1); }},
+      {list, {{"InitialValue", "a\rb"}, {"ScrollBarVertical", false}}, [&] { list->AddRow("c"), list->SetListIndex(-1); }},
+      {button, {{"Caption", "c"}, {"Default", true}}, [&] { button->SetCaption("d"), button->SetUnderline(true); }},
+      {label, {{"Text", "t"}, {"TextSize", 14}}, [&] { label->SetText("u"); }},
+      {round, {{"FillColor", codec::Color{1, 2, 3}}}, [&] { round->SetFillColor(RGB(4, 5, 6)), round->SetBorderColor({}); }},
+      {canvas, {{"AcceptFocus", true}}, [&] { canvas->SetBackdrop(nullptr); }},
+      {line, {}, [] {}},
+  };
+  for (const auto& [control, record, use] : uses) {
+    SCOPED_TRACE(control->Name().Bytes());
+    SetProperties(*control, At(1, 2, 3, 4) + codec::EncodeRecord(record) + codec::EncodeRecord({{"HelpTag", "?"}}));
+    control->SetVisible(false);
+    control->SetEnabled(false);
+    control->SetFocus();
+    use();
+  }
+  EXPECT_EQ(round->FillColor(), RGB(4, 5, 6));
+  EXPECT_EQ(list->ListCount(), 3);
+}
+
+// A handler may bind more handlers to its own control: they run from the
+// control's next event on.
+TEST_F(ControlsTest, AHandlerMayBindHandlersToItsOwnControl) {
+  auto button = Add<PushButton>("Go", At(0, 0, 50, 20));
+  std::vector<int> ran;
+  button->InstallEventHandler("Action", [&ran](const std::shared_ptr<RectControl>& me) {
+    ran.push_back(0);
+    for (int k = 1; k <= 8; ++k) me->InstallEventHandler("Action", [&ran, k](const auto&) { ran.push_back(k); });
+  });
+  button->Push();
+  button->Push();
+  EXPECT_EQ(ran, (std::vector<int>{0, 0, 1, 2, 3, 4, 5, 6, 7, 8}));
+}
+
+// A setter may apply records of its own, more than the decoded records
+// kept: the record being applied still arrives whole.
+TEST_F(ControlsTest, ARecordAppliedFromWithinAnotherLeavesTheOuterOneWhole) {
+  struct Nesting : StaticText {
+    std::shared_ptr<RectControl> other;
+    bool SetOwnProperty(std::string_view name, const codec::PropertyValue& value) override {
+      if (name == "Text")
+        for (int i = 0; i < 600; ++i) SetProperties(*other, At(i, 0, 10, 10));
+      return StaticText::SetOwnProperty(name, value);
+    }
+  };
+  auto nesting = std::make_shared<Nesting>();
+  nesting->other = Add<StaticText>("Other", At(0, 0, 10, 10));
+  window->AddControl("Nesting", nesting);
+  SetProperties(*nesting, codec::EncodeRecord({{"Text", "outer"}, {"Left", 7}, {"Top", 9}, {"TextAlign", 2}}));
+  EXPECT_EQ(std::make_tuple(nesting->Text(), nesting->Left(), nesting->Top(), nesting->TextAlign()),
+            std::make_tuple(String("outer"), 7, 9, 2));
+  EXPECT_EQ(nesting->other->Left(), 599);
+}
+
 codec::StyleElement StyleRun(int start, int font, std::uint8_t face, int size, std::uint16_t red = 0) {
   return {.startChar = start, .height = 16, .ascent = 12, .font = static_cast<std::int16_t>(font),
           .face = face, .size = static_cast<std::int16_t>(size), .red = red};
