@@ -7,6 +7,7 @@
 #include "codec/StyleScrap.h"
 #include "framework/Media.h"
 #include "framework/qt/Dispatch.h"
+#include "framework/qt/TextConversion.h"
 #include "framework/qt/Views.h"
 #include "framework/testing/Simulate.h"
 #include "tests/framework/FrameworkFixture.h"
@@ -183,6 +184,12 @@ TEST_F(ControlsTest, ARecordAppliedFromWithinAnotherLeavesTheOuterOneWhole) {
   EXPECT_EQ(std::make_tuple(nesting->Text(), nesting->Left(), nesting->Top(), nesting->TextAlign()),
             std::make_tuple(String("outer"), 7, 9, 2));
   EXPECT_EQ(nesting->other->Left(), 599);
+}
+
+TEST(TextConversion, AClassicFontNameWithoutItsControlBytesPicksTheFace) {
+  for (auto [name, family] : {std::pair{"Geneva\x03", "DejaVu Sans"}, {" times", "DejaVu Serif"},
+                              {"Courier\x01", "DejaVu Sans Mono"}, {"Zapf\x02 Chancery\x03", "Zapf Chancery"}})
+    EXPECT_EQ(detail::FamilyForFontName(name).toStdString(), family) << name;
 }
 
 codec::StyleElement StyleRun(int start, int font, std::uint8_t face, int size, std::uint16_t red = 0) {

@@ -1,9 +1,11 @@
+#include <QMessageBox>
 #include <QTimer>
 
 #include <algorithm>
 
 #include "framework/FileType.h"
 #include "framework/qt/Plugin.h"
+#include "framework/qt/RuntimeState.h"
 #include "framework/testing/Simulate.h"
 #include "tests/framework/FrameworkFixture.h"
 
@@ -53,6 +55,7 @@ TEST_F(RuntimeTest, TheReportNamesTheExceptionsClassAndMakesTheExitStatusAFailur
   EXPECT_NE(messages[0].find("IllegalCastException"), std::string::npos);
   EXPECT_EQ(testing::UnhandledExceptionReports(), 1);
   EXPECT_EQ(RuntimeExit(), 1);
+  EXPECT_EQ(detail::NewMessageBox("x")->windowTitle(), "Korvane");  // the executable is "korvane"
 }
 
 TEST_F(RuntimeTest, AMissingPluginEntryPointFailsStartUpByName) {
@@ -128,14 +131,6 @@ TEST_F(RuntimeTest, NilTestsAndCastsRaiseTheFrameworksExceptions) {
   EXPECT_EQ(CheckedCast<PushButton>(std::shared_ptr<Object>()), nullptr);
   EXPECT_EQ(ExceptionClassName(std::make_exception_ptr(NilObjectException())), "NilObjectException");
   EXPECT_EQ(ExceptionClassName(std::make_exception_ptr(std::runtime_error("x"))), "std::runtime_error");
-}
-
-TEST_F(RuntimeTest, TheScreenCanBeFakedForTests) {
-  testing::SetScreenSize(640, 480);
-  EXPECT_EQ(Need(Screen(0)).Width(), 640);
-  testing::SetScreenSize(0, 0);
-  EXPECT_GT(Need(Screen(0)).Width(), 0);
-  EXPECT_EQ(Screen(99), nullptr);
 }
 
 }  // namespace

@@ -121,6 +121,10 @@ TEST_F(WindowTest, ATruncatedOrUnknownRecordFailsCleanly) {
   EXPECT_THROW(SetProperties(*w, "Colour " + std::string(3, '\0')), PropertyRecordException);
   EXPECT_NO_THROW(SetProperties(*w, record));
   EXPECT_EQ(w->Title(), String("Fine"));
+  auto label = w->NewControl<StaticText>();
+  w->AddControl("Label", label);
+  EXPECT_THROW(SetProperties(*label, codec::EncodeRecord({{"Caption", "a button's"}})), PropertyRecordException);
+  EXPECT_NO_THROW(SetProperties(*label, codec::EncodeRecord({{"DataField", ""}})));  // one it ignores
 }
 
 TEST_F(WindowTest, AnExceptionWhileCreatingLeavesNoWindowBehind) {
