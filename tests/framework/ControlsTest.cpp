@@ -121,14 +121,13 @@ TEST_F(ControlsTest, TypedKeysReachTheWindowAndReturnPressesTheEnabledDefaultBut
 // Closing a window takes its widgets with it; its controls, still held by
 // code, keep answering.
 TEST_F(ControlsTest, EveryKindOfControlAnswersAfterItsWindowClosed) {
-  const auto box = At(0, 0, 50, 20);
-  auto field = Add<EditField>("Field", box);
-  auto list = Add<Listbox>("List", box);
-  auto button = Add<PushButton>("Button", box);
-  auto label = Add<StaticText>("Label", box);
-  auto round = Add<RoundRectangle>("Round", box);
-  auto canvas = Add<Canvas>("Canvas", box);
-  auto line = Add<Separator>("Line", box);
+  auto field = Add<EditField>("Field", "");
+  auto list = Add<Listbox>("List", "");
+  auto button = Add<PushButton>("Button", "");
+  auto label = Add<StaticText>("Label", "");
+  auto round = Add<RoundRectangle>("Round", "");
+  auto canvas = Add<Canvas>("Canvas", "");
+  auto line = Add<Separator>("Line", "");
   window->Close();
   testing::ProcessEvents();
   const std::vector<std::tuple<std::shared_ptr<RectControl>, std::vector<codec::RecordField>, std::function<void()>>> uses = {
@@ -143,13 +142,9 @@ TEST_F(ControlsTest, EveryKindOfControlAnswersAfterItsWindowClosed) {
   for (const auto& [control, record, use] : uses) {
     SCOPED_TRACE(control->Name().Bytes());
     SetProperties(*control, At(1, 2, 3, 4) + codec::EncodeRecord(record) + codec::EncodeRecord({{"HelpTag", "?"}}));
-    control->SetVisible(false);
-    control->SetEnabled(false);
-    control->SetFocus();
-    use();
+    control->SetVisible(false), control->SetEnabled(false), control->SetFocus(), use();
   }
-  EXPECT_EQ(round->FillColor(), RGB(4, 5, 6));
-  EXPECT_EQ(list->ListCount(), 3);
+  EXPECT_EQ(std::make_pair(round->FillColor(), list->ListCount()), std::make_pair(RGB(4, 5, 6), 3));
 }
 
 // A handler may bind more handlers to its own control: they run from the
@@ -308,7 +303,9 @@ TEST_F(ControlsTest, AFieldKeepsCrLineEndsAndCountsEveryCharacterAsOneForTheInse
   }
 }
 
-TEST_F(ControlsTest, AMalformedStyleTableNeverLosesTheText) {
+// A malformed style table still shows the whole text; text or a table
+// beyond what a topic holds is refused, and the field keeps what it showed.
+TEST_F(ControlsTest, ABadStyleTableNeverLosesTheTextAndAnOversizedTopicIsRefusedWhole) {
   auto field = Add<EditField>("Reader", At(0, 0, 300, 200) + codec::EncodeRecord({{"Styled", true}}));
   std::string text = "Some \xC3\xA9 text";
   std::string valid = codec::EncodeStyleScrap({StyleRun(0, 3, 0, 12), StyleRun(3, 3, codec::kFaceBold, 12)});
@@ -320,49 +317,37 @@ TEST_F(ControlsTest, AMalformedStyleTableNeverLosesTheText) {
     field->SetTextAndStyle(String::Raw(text), String::Raw(styl));
     EXPECT_EQ(field->Text().Bytes(), text);
   }
-}
-
-TEST_F(ControlsTest, TextOrAStyleTableBeyondATopicsBoundsIsRefusedWhole) {
-  auto field = Add<EditField>("Reader", At(0, 0, 300, 200) + codec::EncodeRecord({{"Styled", true}}));
-  const std::string styl = codec::EncodeStyleScrap({StyleRun(0, 3, 0, 12)});
-  field->SetTextAndStyle(String::Raw("shown"), String::Raw(styl));
-  for (const auto& [text, table] :
-       {std::pair{std::string(codec::kMaxTopicTextBytes + 1, ' '), styl},
-        std::pair{"a " + std::string(codec::kMaxUnbreakableBytes + 1, 'w'), styl},
-        std::pair{std::string("text"), styl + std::string(codec::kMaxStyleScrapBytes, '\0')}}) {
-    EXPECT_THROW(field->SetTextAndStyle(String::Raw(text), String::Raw(table)), OutOfBoundsException);
-    EXPECT_EQ(field->Text().Bytes(), "shown");
+  for (const auto& [big, table] :
+       {std::pair{std::string(codec::kMaxTopicTextBytes + 1, ' '), valid},
+        std::pair{"a " + std::string(codec::kMaxUnbreakableBytes + 1, 'w'), valid},
+        std::pair{std::string("text"), valid + std::string(codec::kMaxStyleScrapBytes, '\0')}}) {
+    EXPECT_THROW(field->SetTextAndStyle(String::Raw(big), String::Raw(table)), OutOfBoundsException);
+    EXPECT_EQ(field->Text().Bytes(), text);
   }
 }
 
-TEST_F(ControlsTest, RoundRectanglesAndSeparatorsAreDrawn) {
-  auto box = Add<RoundRectangle>("Box", At(10, 10, 100, 19) +
-                                            codec::EncodeRecord({{"OvalWidth", 16}, {"OvalHeight", 16},
-                                                                 {"BorderWidth", 1}}));
+TEST_F(ControlsTest, RoundRectanglesSeparatorsAndCanvasBackdropsAreDrawn) {
+  auto box = Add<RoundRectangle>("Box", At(10, 10, 100, 19) + codec::EncodeRecord({{"OvalWidth", 16}, {"OvalHeight", 16},
+                                                                                    {"BorderWidth", 1}}));
   box->SetFillColor(RGB(77, 255, 154));
   box->SetBorderColor(RGB(0, 128, 64));
-  auto line = Add<Separator>("Line", At(10, 50, 200, 4));
-  testing::ProcessEvents();
-  EXPECT_EQ(testing::PixelAt(*window, 60, 19), (Color{77, 255, 154}));
-  EXPECT_EQ(testing::PixelAt(*window, 60, 10), (Color{0, 128, 64}));
-  EXPECT_NE(testing::PixelAt(*window, 100, 51), testing::PixelAt(*window, 100, 60));
-  box->SetVisible(false);
-  testing::ProcessEvents();
-  EXPECT_NE(testing::PixelAt(*window, 60, 19), (Color{77, 255, 154}));
-}
-
-TEST_F(ControlsTest, ACanvasDrawsItsBackdrop) {
-  auto canvas = Add<Canvas>("Title", At(0, 0, 40, 20));
+  Add<Separator>("Line", At(10, 50, 200, 4));
   QImage image(40, 20, QImage::Format_RGB32);
   image.fill(QColor(10, 20, 30));
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   image.save(&buffer, "PNG");
-  canvas->SetBackdrop(Picture::FromImageData(png.toStdString()));
-  testing::ProcessEvents();
-  EXPECT_EQ(testing::PixelAt(*window, 5, 5), (Color{10, 20, 30}));
+  Add<Canvas>("Title", At(300, 0, 40, 20))->SetBackdrop(Picture::FromImageData(png.toStdString()));
   EXPECT_EQ(Picture::FromImageData("not a picture"), nullptr);
+  testing::ProcessEvents();
+  EXPECT_EQ(testing::PixelAt(*window, 60, 19), (Color{77, 255, 154}));
+  EXPECT_EQ(testing::PixelAt(*window, 60, 10), (Color{0, 128, 64}));
+  EXPECT_NE(testing::PixelAt(*window, 100, 51), testing::PixelAt(*window, 100, 60));
+  EXPECT_EQ(testing::PixelAt(*window, 305, 5), (Color{10, 20, 30}));
+  box->SetVisible(false);
+  testing::ProcessEvents();
+  EXPECT_NE(testing::PixelAt(*window, 60, 19), (Color{77, 255, 154}));
 }
 
 }  // namespace

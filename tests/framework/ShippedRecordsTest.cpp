@@ -13,25 +13,13 @@
 namespace korvane::test {
 namespace {
 
-class ShippedRecordsTest : public ProgramTest {
- protected:
-  void SetUp() override { fw::testing::SetStrictProperties(true); }
-  void TearDown() override {
-    ProgramTest::TearDown();
-    fw::testing::SetStrictProperties(false);
-  }
-};
-
-TEST_F(ShippedRecordsTest, EveryWindowAppliesItsRecordsUnderTheStrictCheck) {
-  StartWithRealData();  // the main window; a failure there is reported as a message
+TEST_F(ProgramTest, EveryShippedWindowAppliesItsRecordsUnderTheStrictPropertyCheck) {
+  fw::testing::SetStrictProperties(true);
+  StartWithRealData();  // the main window: a failure there is reported as a message
+  EXPECT_NO_THROW((RireradQuiz::Instance(), HintWindow::Instance(), ResultsWindow::Instance(),
+                   AboutBox::Instance(), AboutWindow::Instance()));
+  fw::testing::SetStrictProperties(false);
   EXPECT_EQ(messages, std::vector<std::string>{});
-  EXPECT_NO_THROW({
-    RireradQuiz::Instance();
-    HintWindow::Instance();
-    ResultsWindow::Instance();
-    AboutBox::Instance();
-    AboutWindow::Instance();
-  });
 }
 
 }  // namespace
