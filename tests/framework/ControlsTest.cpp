@@ -89,22 +89,6 @@ TEST_F(ControlsTest, AListFiresChangeOnlyWhenTheSelectionChanges) {
   EXPECT_THROW(list->SetListIndex(2), OutOfBoundsException);
 }
 
-TEST_F(ControlsTest, ACanvasHearsPressesInsideItsRectangleOnly) {
-  auto label = Add<StaticText>("Link", At(197, 157, 129, 16) + codec::EncodeRecord({{"Text", "Korvane"}}));
-  auto canvas = Add<Canvas>("Area", At(192, 157, 129, 15));
-  std::vector<std::pair<int, int>> presses;
-  canvas->InstallEventHandler("MouseDown", MouseDownHandler([&](const auto&, std::int32_t x, std::int32_t y) {
-                                presses.emplace_back(x, y);
-                                return false;
-                              }));
-  testing::ProcessEvents();
-  testing::ClickInWindow(*window, 192, 157);
-  testing::ClickInWindow(*window, 320, 171);
-  testing::ClickInWindow(*window, 321, 160);  // on the label beyond the canvas
-  testing::ClickInWindow(*window, 250, 172);  // the label's bottom row
-  EXPECT_EQ(presses, (std::vector<std::pair<int, int>>{{0, 0}, {128, 14}}));
-}
-
 TEST_F(ControlsTest, TypedKeysReachTheWindowAndReturnPressesTheEnabledDefaultButton) {
   auto next = Add<PushButton>("Next", At(10, 10, 60, 20) + codec::EncodeRecord({{"Default", true}}));
   int pressed = 0;

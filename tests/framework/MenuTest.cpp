@@ -11,16 +11,11 @@ namespace {
 using MenuTest = FrameworkTest;
 
 TEST_F(MenuTest, ItemsAreFoundByNameWithoutRegardToCase) {
-  auto bar = std::make_shared<MenuBar>();
-  auto file = std::make_shared<MenuItem>();
-  file->SetName("FileMenu");
-  bar->Append(file);
-  auto close = std::make_shared<MenuItem>();
-  close->SetName("FileClose");
-  file->Append(close);
+  auto bar = StartApp({{"FileClose", ""}})->MenuBar();
+  auto file = bar->Item(0);
   EXPECT_EQ(bar->Child("filemenu"), file);
   EXPECT_EQ(bar->Child("FileClose"), nullptr);  // not a direct child
-  EXPECT_EQ(bar->Lookup("FILECLOSE"), close);
+  EXPECT_EQ(bar->Lookup("FILECLOSE"), file->Item(0));
   EXPECT_EQ(bar->Lookup("Nothing"), nullptr);
   EXPECT_THROW(bar->Item(1), OutOfBoundsException);
   EXPECT_THROW(bar->Append(nullptr), NilObjectException);
