@@ -275,7 +275,8 @@ TEST_F(ControlsTest, AFieldKeepsCrLineEndsAndCountsEveryCharacterAsOneForTheInse
       field->SetSelStart(k);
       EXPECT_EQ(field->SelStart(), k);
       testing::TypeKey(*window, 'x');
-      EXPECT_EQ(field->Text().Bytes(), join(0, k) + "x" + join(k, chars.size()));
+      const auto at = static_cast<std::size_t>(k);
+      EXPECT_EQ(field->Text().Bytes(), join(0, at) + "x" + join(at, chars.size()));
       EXPECT_EQ(field->SelStart(), k + 1);
     }
     if (styled) {
