@@ -101,13 +101,9 @@ TEST_F(RuntimeTest, AFileTypeRegistersOnceAndWithdrawsOnChangeAndRelease) {
 
 TEST_F(RuntimeTest, RandomNumbersLieInTheHalfOpenUnitIntervalAndFollowTheSeed) {
   testing::SeedRnd(7);
-  std::vector<double> first;
-  for (int i = 0; i < 1000; ++i) {
-    double r = Rnd();
-    ASSERT_GE(r, 0.0);
-    ASSERT_LT(r, 1.0);
-    first.push_back(r);
-  }
+  std::vector<double> first(1000);
+  for (double& r : first) r = Rnd();
+  EXPECT_TRUE(std::all_of(first.begin(), first.end(), [](double r) { return r >= 0.0 && r < 1.0; }));
   testing::SeedRnd(7);
   for (double r : first) EXPECT_EQ(Rnd(), r);
 }
