@@ -41,7 +41,8 @@ void Deliver(QWidget* area, QPoint at) {
 }
 
 Color ColorOf(const QColor& c) {
-  return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()), static_cast<std::uint8_t>(c.blue())};
+  auto byte = [](int v) { return static_cast<std::uint8_t>(v); };
+  return {byte(c.red()), byte(c.green()), byte(c.blue())};
 }
 
 QAction* ActionOf(const String& name) {

@@ -51,24 +51,16 @@ TEST_F(ControlsTest, AOneLineLabelWidensToShowItsWholeTextAsFarAsTheWindowAllows
   EXPECT_EQ(testing::GeometryOf(*edge).width, 460 - 420);
 }
 
-TEST_F(ControlsTest, AButtonFiresActionWhenClickedOrPushedOnlyWhileEnabled) {
+// Clicks are tested on the quiz's buttons, a user's row choice on the topic list.
+TEST_F(ControlsTest, AButtonFiresActionWhenPushedOnlyWhileEnabled) {
   auto button = Add<PushButton>("Go", At(10, 10, 100, 30) + codec::EncodeRecord({{"Caption", "A. R&D"}}));
-  int actions = 0;
-  std::shared_ptr<RectControl> seen;
-  button->InstallEventHandler("action", [&](const std::shared_ptr<RectControl>& me) {
-    ++actions;
-    seen = me;
-  });
-  testing::ProcessEvents();
-  testing::Click(*button);
+  std::vector<std::shared_ptr<RectControl>> seen;
+  button->InstallEventHandler("action", [&](const std::shared_ptr<RectControl>& me) { seen.push_back(me); });
   button->Push();
-  EXPECT_EQ(actions, 2);
-  EXPECT_EQ(seen, button);
-  EXPECT_EQ(testing::ShownText(*button), "A. R&D");
   button->SetEnabled(false);
-  testing::Click(*button);
   button->Push();
-  EXPECT_EQ(actions, 2);
+  EXPECT_EQ(seen, std::vector<std::shared_ptr<RectControl>>{button});
+  EXPECT_EQ(testing::ShownText(*button), "A. R&D");
   EXPECT_THROW(button->InstallEventHandler("Change", [](const auto&) {}), UnsupportedOperationException);
 }
 
@@ -82,10 +74,6 @@ TEST_F(ControlsTest, AListFiresChangeOnlyWhenTheSelectionChanges) {
   list->SetListIndex(0);
   EXPECT_EQ(changes, std::vector<int>{0});
   EXPECT_EQ(list->Text().Bytes(), "Caf\xC3\xA9");  // the row's own bytes
-  testing::ProcessEvents();
-  testing::ClickRow(*list, 1);
-  EXPECT_EQ(changes, (std::vector<int>{0, 1}));
-  EXPECT_EQ(list->Text(), String("Second"));
   EXPECT_THROW(list->SetListIndex(2), OutOfBoundsException);
 }
 
@@ -114,12 +102,15 @@ TEST_F(ControlsTest, EveryKindOfControlAnswersAfterItsWindowClosed) {
   auto line = Add<Separator>("Line", "");
   window->Close();
   testing::ProcessEvents();
-  const std::vector<std::tuple<std::shared_ptr<RectControl>, std::vector<codec::RecordField>, std::function<void()>>> uses = {
+  using Use = std::tuple<std::shared_ptr<RectControl>, std::vector<codec::RecordField>, std::function<void()>>;
+  const std::vector<Use> uses = {
       {field, {{"Text", "t"}, {"AcceptTabs", true}}, [&] { field->SetText("u"), field->SetSelStart(1); }},
-      {list, {{"InitialValue", "a\rb"}, {"ScrollBarVertical", false}}, [&] { list->AddRow("c"), list->SetListIndex(-1); }},
+      {list, {{"InitialValue", "a\rb"}, {"ScrollBarVertical", false}},
+       [&] { list->AddRow("c"), list->SetListIndex(-1); }},
       {button, {{"Caption", "c"}, {"Default", true}}, [&] { button->SetCaption("d"), button->SetUnderline(true); }},
       {label, {{"Text", "t"}, {"TextSize", 14}}, [&] { label->SetText("u"); }},
-      {round, {{"FillColor", codec::Color{1, 2, 3}}}, [&] { round->SetFillColor(RGB(4, 5, 6)), round->SetBorderColor({}); }},
+      {round, {{"FillColor", codec::Color{1, 2, 3}}},
+       [&] { round->SetFillColor(RGB(4, 5, 6)), round->SetBorderColor({}); }},
       {canvas, {{"AcceptFocus", true}}, [&] { canvas->SetBackdrop(nullptr); }},
       {line, {}, [] {}},
   };
@@ -312,8 +303,8 @@ TEST_F(ControlsTest, ABadStyleTableNeverLosesTheTextAndAnOversizedTopicIsRefused
 }
 
 TEST_F(ControlsTest, RoundRectanglesSeparatorsAndCanvasBackdropsAreDrawn) {
-  auto box = Add<RoundRectangle>("Box", At(10, 10, 100, 19) + codec::EncodeRecord({{"OvalWidth", 16}, {"OvalHeight", 16},
-                                                                                    {"BorderWidth", 1}}));
+  auto box = Add<RoundRectangle>(
+      "Box", At(10, 10, 100, 19) + codec::EncodeRecord({{"OvalWidth", 16}, {"OvalHeight", 16}, {"BorderWidth", 1}}));
   box->SetFillColor(RGB(77, 255, 154));
   box->SetBorderColor(RGB(0, 128, 64));
   Add<Separator>("Line", At(10, 50, 200, 4));

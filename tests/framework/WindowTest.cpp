@@ -25,7 +25,8 @@ TEST_F(WindowTest, TheImplicitInstanceLivesFromItsFirstReferenceUntilItCloses) {
   CheckedCast<StaticText>(a->ControlByName("Label"))->SetText("Something");
   a->Hide();
   EXPECT_EQ(ImplicitWindow<Panel>(), a);
-  EXPECT_EQ(std::make_tuple(a->Title(), a->Visible(), Panel::log.size()), std::make_tuple(String("Changed"), false, 4u));
+  EXPECT_EQ(std::make_tuple(a->Title(), a->Visible(), Panel::log.size()),
+            std::make_tuple(String("Changed"), false, 4u));
   a->Show();
   testing::ProcessEvents();
   testing::ClickCloseBox(*a);
