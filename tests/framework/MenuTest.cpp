@@ -66,16 +66,6 @@ TEST_F(MenuTest, RefreshDisablesWhatIsNotAutoEnabledUnlessTheApplicationEnablesI
   EXPECT_EQ(ran, 1);
 }
 
-TEST_F(MenuTest, TheQuitItemQuitsWithoutAnyHandlerOfTheProgram) {
-  auto app = StartApp({{"FileQuit", "Cmd+Q"}});
-  bool ran = false;
-  app->AddMenuHandler("FileQuit", [&] { ran = true; return false; });
-  auto w = ImplicitWindow<Panel>();
-  testing::PressShortcut(*w, "Cmd+Q");
-  EXPECT_TRUE(testing::QuitRequested());
-  EXPECT_FALSE(ran);
-}
-
 TEST_F(MenuTest, EveryDocumentWindowShowsTheMenuBarWithTheItemsTextsAndShortcuts) {
   StartApp({{"FileQuit", "Cmd+Q"}, {"Quiz #1...", "Cmd+1"}});
   auto w = ImplicitWindow<Panel>();
