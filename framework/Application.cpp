@@ -6,7 +6,7 @@
 
 #include "framework/ResourceFork.h"
 #include "framework/Runtime.h"
-#include "framework/qt/Internal.h"
+#include "framework/qt/RuntimeState.h"
 
 namespace fw {
 namespace {

@@ -1,6 +1,6 @@
 #include "framework/Array.h"
 
-#include "framework/qt/Internal.h"
+#include "framework/qt/RuntimeState.h"
 
 namespace fw {
 

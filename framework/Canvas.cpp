@@ -4,8 +4,9 @@
 #include "framework/Properties.h"
 #include "framework/qt/CanvasWidget.h"
 #include "framework/qt/ControlView.h"
-#include "framework/qt/Internal.h"
+#include "framework/qt/Dispatch.h"
 #include "framework/qt/MediaImpl.h"
+#include "framework/qt/WindowRegistry.h"
 
 namespace fw {
 namespace {
@@ -24,9 +25,10 @@ Canvas::Canvas() : RectControl(std::make_unique<CanvasView>()) {
 
 void Canvas::SetBackdrop(const std::shared_ptr<Picture>& picture) {
   backdrop_ = picture;
-  CanvasWidget* surface = ViewOf<CanvasView>(*this).Surface();
-  surface->backdrop = picture ? picture->GetImpl().pixmap : QPixmap();
-  surface->update();
+  if (CanvasWidget* surface = ViewOf<CanvasView>(*this).Surface()) {
+    surface->backdrop = picture ? picture->GetImpl().pixmap : QPixmap();
+    surface->update();
+  }
 }
 
 bool Canvas::MousePressed(int x, int y) {
@@ -37,18 +39,18 @@ bool Canvas::MousePressed(int x, int y) {
 }
 
 void Canvas::Attached() {
-  ViewOf<CanvasView>(*this).Surface()->owner = std::static_pointer_cast<Canvas>(shared_from_this());
+  if (CanvasWidget* surface = ViewOf<CanvasView>(*this).Surface())
+    surface->owner = std::static_pointer_cast<Canvas>(shared_from_this());
 }
 
 bool Canvas::HasEvent(std::string_view event) const {
   return event == "mousedown" || RectControl::HasEvent(event);
 }
 
-// UseFocusRing, AcceptTabs and EraseBackground change nothing on a canvas
-// that draws only its backdrop.
 const property::Setter<Canvas> Canvas::kProperties[] = {
     {"AcceptFocus", [](Canvas& c, const auto& v) {
-       ViewOf<CanvasView>(c).Surface()->setFocusPolicy(property::Bool(v) ? Qt::StrongFocus : Qt::NoFocus);
+       if (CanvasWidget* surface = ViewOf<CanvasView>(c).Surface())
+         surface->setFocusPolicy(property::Bool(v) ? Qt::StrongFocus : Qt::NoFocus);
      }},
 };
 

@@ -12,8 +12,10 @@
 #include "codec/StyleScrap.h"
 #include "framework/Properties.h"
 #include "framework/qt/ControlView.h"
-#include "framework/qt/Internal.h"
+#include "framework/qt/Dispatch.h"
+#include "framework/qt/TextConversion.h"
 #include "framework/qt/TextStyle.h"
+#include "framework/qt/WindowRegistry.h"
 
 namespace fw {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/qt/Internal.h"
+#include "framework/qt/RuntimeState.h"
 
 namespace fw {
 namespace {

@@ -6,8 +6,9 @@
 
 #include "framework/Properties.h"
 #include "framework/qt/ControlView.h"
-#include "framework/qt/Internal.h"
+#include "framework/qt/TextConversion.h"
 #include "framework/qt/TextStyle.h"
+#include "framework/qt/WindowRegistry.h"
 
 namespace fw {
 namespace {

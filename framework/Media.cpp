@@ -12,8 +12,8 @@
 #include "codec/ContentLimits.h"
 #include "codec/Wave.h"
 #include "framework/audio/AudioModule.h"
-#include "framework/qt/Internal.h"
 #include "framework/qt/MediaImpl.h"
+#include "framework/qt/RuntimeState.h"
 
 namespace fw {
 

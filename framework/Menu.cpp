@@ -10,7 +10,10 @@
 #include "framework/Application.h"
 #include "framework/Runtime.h"
 #include "framework/Window.h"
-#include "framework/qt/Internal.h"
+#include "framework/qt/Dispatch.h"
+#include "framework/qt/MenuDispatch.h"
+#include "framework/qt/RuntimeState.h"
+#include "framework/qt/TextConversion.h"
 #include "framework/qt/Views.h"
 
 namespace fw {

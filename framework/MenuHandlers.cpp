@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "framework/qt/Internal.h"
+#include "framework/qt/RuntimeState.h"
+#include "framework/qt/TextConversion.h"
 
 namespace fw {
 

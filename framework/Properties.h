@@ -1,6 +1,7 @@
 // How a property record's entries reach a window or control: each class
 // has one table of property name and setter, and a name its table lacks goes
-// on to its base class's table; a name no table has is ignored.
+// on to its base class's table. A name no table has changes nothing; the
+// names that may do so are listed below, once for every class.
 #pragma once
 
 #include <algorithm>
@@ -43,5 +44,42 @@ bool Set(const Setter<T> (&table)[N], T& target, std::string_view name, const Va
   }
   return false;
 }
+
+// Names that records carry and that change nothing on this platform, by the
+// class that receives them; every control also has RectControl's. Any other
+// name that a class has no setter for is a mistake in a record (see
+// testing::SetStrictProperties).
+struct Ignored {
+  std::string_view owner;
+  std::string_view names;  // separated by single spaces
+};
+inline constexpr Ignored kIgnored[] = {
+    {"Window", "Composite FullScreen LiveResize BalloonHelp MacProcID"},
+    {"RectControl", "Index TabPanelIndex AutoDeactivate BalloonHelp DisabledBalloonHelp DataField DataSource"},
+    {"EditField", "Mask Format Alignment LimitText UseFocusRing Password ScrollBar"},
+    {"Listbox",
+     "ColumnsResizable DefaultRowHeight GridLinesVertical GridLinesHorizontal ScrollPosition ScrollPositionX "
+     "HeadingIndex SelectionType EnableDragReorder EnableDrag Hierarchical UseFocusRing HasHeading ColumnWidths "
+     "ColumnCount"},
+    {"Canvas", "UseFocusRing AcceptTabs EraseBackground"},
+};
+
+inline bool Ignores(std::string_view owner, std::string_view name) {
+  for (const Ignored& row : kIgnored) {
+    if (row.owner != owner) continue;
+    for (std::string_view rest = row.names; !rest.empty();) {
+      std::size_t end = std::min(rest.find(' '), rest.size());
+      if (rest.substr(0, end) == name) return true;
+      rest.remove_prefix(std::min(end + 1, rest.size()));
+    }
+  }
+  return false;
+}
+
+// Whether a name that no table has is to be checked against kIgnored
+// (tests); otherwise it passes unseen.
+bool Strict();
+// Raises PropertyRecordException unless `owner` or its base ignores `name`.
+void CheckIgnored(std::string_view owner, std::string_view base, std::string_view name);
 
 }  // namespace fw::property

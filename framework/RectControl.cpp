@@ -6,7 +6,10 @@
 
 #include "framework/Window.h"
 #include "framework/qt/ControlView.h"
-#include "framework/qt/Internal.h"
+#include "framework/qt/Dispatch.h"
+#include "framework/qt/RuntimeState.h"
+#include "framework/qt/TextConversion.h"
+#include "framework/qt/WindowRegistry.h"
 #include "framework/qt/WindowView.h"
 
 namespace fw {
@@ -102,18 +105,18 @@ void RectControl::InstallEventHandler(const String& event, MouseDownHandler hand
 }
 
 void RectControl::RaiseEvent(std::string_view event) {
-  for (const auto& [name, handler] : handlers_) {
-    if (name.Bytes() != event) continue;
+  // A handler may install more handlers, which moves the list: walk it by
+  // position, over the handlers there were when the event came.
+  for (std::size_t i = 0, n = handlers_.size(); i < n; ++i) {
+    if (handlers_[i].first.Bytes() != event) continue;
     auto self = SelfRef();
-    auto h = handler;
+    auto h = handlers_[i].second;
     detail::CallHandler([&] { h(self); });
   }
 }
 
 void RectControl::RaiseOpen() { RaiseEvent("open"); }
 
-// Index, TabPanelIndex, AutoDeactivate, balloon help and data binding have
-// no effect here.
 const property::Setter<RectControl> RectControl::kProperties[] = {
     {"Name", [](RectControl& c, const auto& v) { c.name_ = property::Str(v); }},
     {"Left", [](RectControl& c, const auto& v) { c.designLeft_ = c.left_ = property::Int(v); }},
@@ -137,7 +140,11 @@ const property::Setter<RectControl> RectControl::kProperties[] = {
 
 void RectControl::SetProperty(std::string_view name, const codec::PropertyValue& value) {
   Settle();
-  if (SetOwnProperty(name, value) && !inRecord_) Refresh();
+  if (SetOwnProperty(name, value)) {
+    if (!inRecord_) Refresh();
+  } else if (property::Strict()) {
+    property::CheckIgnored(detail::RegisteredClassName(typeid(*this)), "RectControl", name);
+  }
 }
 
 bool RectControl::SetOwnProperty(std::string_view name, const codec::PropertyValue& value) {

@@ -22,7 +22,11 @@
 #include "framework/Menu.h"
 #include "framework/Testing.h"
 #include "framework/Window.h"
-#include "framework/qt/Internal.h"
+#include "framework/qt/AppFilter.h"
+#include "framework/qt/Dispatch.h"
+#include "framework/qt/RuntimeState.h"
+#include "framework/qt/TextConversion.h"
+#include "framework/qt/WindowRegistry.h"
 
 namespace fw {
 namespace {
@@ -64,9 +68,32 @@ Runtime& R() {
 }
 
 bool HasDisplay() {
-  // Qt aborts when it cannot open its platform; say why instead.
   return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
          qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+// Qt aborts when it cannot open its platform; say why instead, whether no
+// display is named or the one named cannot be reached.
+[[noreturn]] void NoDisplay() {
+  std::fputs(
+      "Korvane needs a graphical display, and none could be opened (check DISPLAY, "
+      "WAYLAND_DISPLAY and QT_QPA_PLATFORM).\nStart it from a desktop session.\n",
+      stderr);
+  std::fflush(stderr);
+  // Qt is half made: leave without running its destructors.
+  std::_Exit(1);
+}
+
+// While Qt opens its platform, a fatal message can only mean that it could not.
+QtMessageHandler beforeOpening = nullptr;
+
+void OpeningPlatformMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtFatalMsg) NoDisplay();
+  if (beforeOpening) {
+    beforeOpening(type, context, message);
+  } else {
+    std::fputs(qPrintable(qFormatLogMessage(type, context, message) + QLatin1Char('\n')), stderr);
+  }
 }
 
 void StoreException(std::exception_ptr e) {
@@ -148,6 +175,12 @@ ModalScope::ModalScope() : savedDepth_(R().depth) {
 }
 
 bool InHandler() { return R().depth > 0; }
+
+std::unique_ptr<QMessageBox> NewMessageBox(const String& message) {
+  // Titled by the application's name, not by the executable's ("korvane").
+  return std::make_unique<QMessageBox>(QMessageBox::NoIcon, QStringLiteral("Korvane"), ToDisplayText(message),
+                                       QMessageBox::Ok);
+}
 ModalScope::~ModalScope() { R().depth = savedDepth_; }
 
 std::string ResourceFilePathOverride() { return R().resourcePath; }
@@ -162,6 +195,11 @@ void RegisterClassTable(const char* name, const std::type_info& type,
   Trace(std::string("class ") + name);
 }
 
+std::string_view RegisteredClassName(const std::type_info& type) {
+  auto it = R().classes.find(std::type_index(type));
+  return it == R().classes.end() ? std::string_view() : std::string_view(it->second.name);
+}
+
 std::shared_ptr<Object> NewObjectOf(const std::type_info& type) {
   auto it = R().classes.find(std::type_index(type));
   if (it == R().classes.end()) return nullptr;
@@ -173,18 +211,14 @@ std::shared_ptr<Object> NewObjectOf(const std::type_info& type) {
 void RuntimeInit() {
   detail::Trace("RuntimeInit");
   if (!QApplication::instance()) {
-    if (!HasDisplay()) {
-      std::fputs(
-          "Korvane needs a graphical display, and none was found (neither DISPLAY nor "
-          "WAYLAND_DISPLAY is set).\nStart it from a desktop session.\n",
-          stderr);
-      std::exit(1);
-    }
+    if (!HasDisplay()) NoDisplay();
     // Qt is handed the program's name only: the program takes no command line.
     static int argc = 1;
     static char name[] = "korvane";
     static char* argv[] = {name, nullptr};
+    beforeOpening = qInstallMessageHandler(OpeningPlatformMessages);
     R().ownApp = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(beforeOpening);
   }
   QApplication::setStyle(QStyleFactory::create("Fusion"));
   QApplication::setQuitOnLastWindowClosed(false);
@@ -288,9 +322,7 @@ void MsgBox(const String& message) {
     return;
   }
   detail::ModalScope modal;
-  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(),
-                  detail::ToDisplayText(message), QMessageBox::Ok);
-  box.exec();
+  detail::NewMessageBox(message)->exec();
 }
 
 void ShowURL(const String& url) {

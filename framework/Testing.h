@@ -41,6 +41,11 @@ void SetSoundObserver(std::function<void(const Sound&)> observer);
 // Runs once inside RuntimeRun's event loop, as soon as it starts.
 void OnEventLoopStart(std::function<void()> action);
 
+// Makes a property name that the receiving class neither sets nor lists as
+// ignored (property::kIgnored) raise PropertyRecordException; off, such a
+// name changes nothing. Kept across ResetRuntime.
+void SetStrictProperties(bool on);
+
 // Lets the event loop's pending work run once: windows reach or leave the
 // screen, deferred deletions happen.
 void ProcessEvents();

@@ -10,7 +10,10 @@
 #include "framework/RectControl.h"
 #include "framework/Runtime.h"
 #include "framework/qt/ControlView.h"
-#include "framework/qt/Internal.h"
+#include "framework/qt/Dispatch.h"
+#include "framework/qt/RuntimeState.h"
+#include "framework/qt/TextConversion.h"
+#include "framework/qt/WindowRegistry.h"
 #include "framework/qt/WindowView.h"
 
 namespace fw {
@@ -45,19 +48,20 @@ void Window::Construct(std::string_view className) {
     // The menu bar is built when the window first reaches the screen: many
     // windows are made only to be closed again at once.
     if (auto bar = menuBar_ ? menuBar_ : (GetAppObject() ? GetAppObject()->MenuBar() : nullptr);
-        bar && v.frameKind != 3 && v.menuBarVisible) {
+        bar && v.frameKind != View::kFloatingFrame && v.menuBarVisible) {
       v.pendingMenuBar = bar;
     }
     v.designWidth = v.contentWidth;
     v.designHeight = v.contentHeight;
     v.ApplySize();
     if (!v.placed) {
-      // Placement 2 centres the window on the main screen; every other code
-      // puts it in the upper third, horizontally centred.
+      // Every placement but the centred one puts the window in the upper
+      // third, horizontally centred.
       QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
       int h = v.contentHeight + v.MenuBarHeight();
       int x = screen.x() + (screen.width() - v.contentWidth) / 2;
-      int y = screen.y() + (v.placement == 2 ? (screen.height() - h) / 2 : (screen.height() - h) / 3);
+      bool centred = v.placement == View::kCentredPlacement;
+      int y = screen.y() + (screen.height() - h) / (centred ? 2 : 3);
       v.frame->setGeometry(std::max(x, screen.x()), std::max(y, screen.y()), v.contentWidth, h);
       v.placed = true;
     }
@@ -162,7 +166,7 @@ void Window::SetSize(int width, int height) {
     c->FollowWindowResize(v.contentWidth - v.designWidth, v.contentHeight - v.designHeight);
 }
 
-bool Window::IsFloating() const { return view_->frameKind == 3; }
+bool Window::IsFloating() const { return view_->frameKind == View::kFloatingFrame; }
 
 void Window::SetMenuBar(const std::shared_ptr<fw::MenuBar>& bar) { menuBar_ = bar; }
 
@@ -187,8 +191,6 @@ MenuHandler Window::HandlerFor(const String& itemName) const { return handlers_.
 
 namespace {
 
-// Composite, FullScreen, LiveResize, BalloonHelp, MacProcID: nothing to do
-// on this platform (live resizing is Qt's default).
 const property::Setter<Window> kWindowProperties[] = {
     {"Placement", [](Window& w, const auto& v) { w.GetView().placement = property::Int(v); }},
     {"Width", [](Window& w, const auto& v) { w.GetView().contentWidth = property::Size(v); }},
@@ -218,9 +220,12 @@ const property::Setter<Window> kWindowProperties[] = {
 }  // namespace
 
 void Window::SetProperty(std::string_view name, const codec::PropertyValue& value) {
+  if (!property::Set(kWindowProperties, *this, name, value)) {
+    if (property::Strict()) property::CheckIgnored("Window", "", name);
+    return;
+  }
   // Once the window is built, its size stays within its limits.
-  if (property::Set(kWindowProperties, *this, name, value) && constructed_)
-    SetSize(view_->contentWidth, view_->contentHeight);
+  if (constructed_) SetSize(view_->contentWidth, view_->contentHeight);
 }
 
 std::shared_ptr<RectControl> RuntimeWindowControlByName(const std::shared_ptr<Window>& window,

@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "framework/Window.h"
-#include "framework/qt/Internal.h"
+#include "framework/qt/RuntimeState.h"
+#include "framework/qt/WindowRegistry.h"
 #include "framework/qt/WindowView.h"
 
 namespace fw {

@@ -9,7 +9,7 @@ namespace korvane {
 class HintWindow : public declare::DeclaredWindow<HintWindow> {
  public:
   static constexpr const char* kClassName = "HintWindow.HintWindow";
-  // The results window differs in a few entries of the look only.
+  // A pale yellow floating window titled "Hint", centred on the screen.
   static declare::WindowLook Look();
   static declare::ControlTable Declare();
 };

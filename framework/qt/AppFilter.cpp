@@ -6,7 +6,9 @@
 
 #include "framework/PushButton.h"
 #include "framework/Window.h"
-#include "framework/qt/Internal.h"
+#include "framework/qt/Dispatch.h"
+#include "framework/qt/TextConversion.h"
+#include "framework/qt/WindowRegistry.h"
 #include "framework/qt/WindowView.h"
 
 namespace fw {

@@ -17,4 +17,9 @@ class AppFilter : public QObject {
   static bool KeyPress(QWidget* receiver, QKeyEvent* key);
 };
 
+namespace detail {
+// Puts the filter on the application, once per Qt application.
+void InstallEventFilter();
+}  // namespace detail
+
 }  // namespace fw

@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "framework/Canvas.h"
-#include "framework/qt/Internal.h"
+#include "framework/qt/Dispatch.h"
 
 namespace fw {
 

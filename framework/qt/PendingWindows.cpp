@@ -3,7 +3,9 @@
 #include <QApplication>
 
 #include "framework/Window.h"
-#include "framework/qt/Internal.h"
+#include "framework/qt/MenuDispatch.h"
+#include "framework/qt/RuntimeState.h"
+#include "framework/qt/WindowRegistry.h"
 #include "framework/qt/WindowView.h"
 
 namespace fw::detail {

@@ -7,7 +7,7 @@
 
 #include "framework/Object.h"
 #include "framework/Runtime.h"
-#include "framework/qt/Internal.h"
+#include "framework/qt/RuntimeState.h"
 
 namespace fw::plugin {
 namespace {

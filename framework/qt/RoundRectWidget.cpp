@@ -7,6 +7,7 @@
 namespace fw {
 
 void RoundRectWidget::paintEvent(QPaintEvent*) {
+  const auto& [fill, border, borderWidth, ovalWidth, ovalHeight] = shape;
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   qreal inset = borderWidth / 2.0;

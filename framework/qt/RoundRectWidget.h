@@ -4,15 +4,17 @@
 
 #include <QWidget>
 
-#include "framework/RectControl.h"
+#include "codec/PropertyRecord.h"
 
 namespace fw {
 
 class RoundRectWidget : public QWidget {
  public:
   using QWidget::QWidget;
-  Color fill{255, 255, 255}, border{0, 0, 0};
-  int borderWidth = 1, ovalWidth = 0, ovalHeight = 0;
+  struct Shape {
+    codec::Color fill{255, 255, 255}, border{0, 0, 0};
+    int borderWidth = 1, ovalWidth = 0, ovalHeight = 0;
+  } shape;
 
  protected:
   void paintEvent(QPaintEvent*) override;

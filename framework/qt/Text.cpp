@@ -5,7 +5,8 @@
 #include <string>
 #include <tuple>
 
-#include "framework/qt/Internal.h"
+#include "framework/String.h"
+#include "framework/qt/TextConversion.h"
 
 namespace fw::detail {
 
@@ -46,13 +47,14 @@ QString FamilyForFontName(const String& name) {
   QString clean;
   for (QChar c : ToQString(name))
     if (c.isPrint()) clean += c;
-  clean = clean.trimmed().toLower();
-  if (clean.isEmpty() || clean == "system" || clean == "geneva" || clean == "chicago" ||
-      clean == "helvetica" || clean == "charcoal" || clean == "lucida grande")
+  clean = clean.trimmed();
+  const QString key = clean.toLower();
+  if (key.isEmpty() || key == "system" || key == "geneva" || key == "chicago" || key == "helvetica" ||
+      key == "charcoal" || key == "lucida grande")
     return kSans;
-  if (clean == "times" || clean == "new york" || clean == "palatino") return kSerif;
-  if (clean == "monaco" || clean == "courier") return kMono;
-  return ToQString(name).trimmed();
+  if (key == "times" || key == "new york" || key == "palatino") return kSerif;
+  if (key == "monaco" || key == "courier") return kMono;
+  return clean;
 }
 
 QString FamilyForFontNumber(int number) {

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "framework/qt/Internal.h"
+#include "framework/qt/TextConversion.h"
 
 namespace fw {
 

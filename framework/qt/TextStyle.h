@@ -11,7 +11,7 @@
 
 #include "codec/PropertyRecord.h"
 #include "framework/Properties.h"
-#include "framework/RectControl.h"
+#include "framework/String.h"
 
 class QWidget;
 
@@ -21,7 +21,7 @@ struct TextStyle {
   String font = "System";
   int size = 12;
   bool bold = false, italic = false, underline = false;
-  Color color{0, 0, 0};
+  codec::Color color{0, 0, 0};
 
   // Takes the property if it is one of the text style's; says whether it did.
   bool Take(std::string_view name, const codec::PropertyValue& v) {
@@ -32,7 +32,7 @@ struct TextStyle {
   static const property::Setter<TextStyle> kProperties[6];
 };
 
-inline QColor ToQColor(Color c) { return QColor(c.red, c.green, c.blue); }
+inline QColor ToQColor(codec::Color c) { return QColor(c.red, c.green, c.blue); }
 
 // Sets palette colours, only where they differ: a palette change is costly
 // and most controls keep the style's black on white.

@@ -4,7 +4,7 @@
 
 #include "framework/RectControl.h"
 #include "framework/Window.h"
-#include "framework/qt/Internal.h"
+#include "framework/qt/Dispatch.h"
 #include "framework/qt/WindowView.h"
 
 namespace fw {

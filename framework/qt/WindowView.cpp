@@ -31,7 +31,7 @@ void Window::View::ApplySize() {
 
 void Window::View::ApplyFlags() {
   if (!frame) return;
-  bool floating = frameKind == 3;
+  bool floating = frameKind == kFloatingFrame;
   Qt::WindowFlags flags = (floating ? Qt::Tool : Qt::Window) | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint;
   if (closeButton) flags |= Qt::WindowCloseButtonHint;

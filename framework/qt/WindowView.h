@@ -7,13 +7,18 @@
 #include <memory>
 
 #include "codec/PropertyRecord.h"
-#include "framework/Menu.h"
 #include "framework/Window.h"
 #include "framework/qt/WindowFrame.h"
 
 namespace fw {
 
 struct Window::View {
+  // The record's Frame code of a floating window: no menu bar, and never the
+  // front window or the keyboard's.
+  static constexpr int kFloatingFrame = 3;
+  // The record's Placement code that centres the window on the main screen.
+  static constexpr int kCentredPlacement = 2;
+
   QPointer<WindowFrame> frame;
   QPointer<ContentArea> content;
   QPointer<QMenuBar> menuBar;

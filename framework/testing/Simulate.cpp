@@ -18,7 +18,6 @@
 #include "framework/Application.h"
 #include "framework/Runtime.h"
 #include "framework/Testing.h"
-#include "framework/qt/Internal.h"
 #include "framework/qt/Views.h"
 
 namespace fw::testing {
@@ -39,6 +38,11 @@ void Deliver(QWidget* area, QPoint at) {
   QWidget* target = area->childAt(at);
   if (!target) target = area;
   QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(area, at));
+}
+
+Color ColorOf(const QColor& c) {
+  auto byte = [](int v) { return static_cast<std::uint8_t>(v); };
+  return {byte(c.red()), byte(c.green()), byte(c.blue())};
 }
 
 QAction* ActionOf(const String& name) {
@@ -63,12 +67,7 @@ QWindow* ActiveHandle(const Window& window) {
 
 void Click(const RectControl& control) {
   QWidget* w = WidgetOf(control);
-  ClickAt(control, w->width() / 2, w->height() / 2);
-}
-
-void ClickAt(const RectControl& control, int x, int y) {
-  QWidget* w = WidgetOf(control);
-  Deliver(w->parentWidget() ? w->parentWidget() : w, w->mapToParent(QPoint(x, y)));
+  Deliver(w->parentWidget() ? w->parentWidget() : w, w->mapToParent(QPoint(w->width() / 2, w->height() / 2)));
 }
 
 void ClickInWindow(const Window& window, int x, int y) { Deliver(Content(window), QPoint(x, y)); }
@@ -175,14 +174,8 @@ CharStyle StyleAt(const EditField& field, int index) {
   cursor.setPosition(pos + 1);
   QTextCharFormat f = cursor.charFormat();
   QFont font = f.font();
-  QColor c = f.foreground().color();
-  return {font.family().toStdString(),
-          font.pixelSize() > 0 ? font.pixelSize() : static_cast<int>(font.pointSizeF()),
-          font.bold(),
-          font.italic(),
-          font.underline(),
-          Color{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
-                static_cast<std::uint8_t>(c.blue())}};
+  return {font.family().toStdString(), font.pixelSize() > 0 ? font.pixelSize() : static_cast<int>(font.pointSizeF()),
+          font.bold(), font.italic(), font.underline(), ColorOf(f.foreground().color())};
 }
 
 int TextWidth(const RectControl& control, const std::string& text) {
@@ -216,10 +209,7 @@ bool HasFocus(const RectControl& control) {
 
 Color PixelAt(const Window& window, int x, int y) {
   QWidget* c = Content(window);
-  QImage image = c->grab(QRect(x, y, 1, 1)).toImage();
-  QColor p = image.pixelColor(0, 0);
-  return Color{static_cast<std::uint8_t>(p.red()), static_cast<std::uint8_t>(p.green()),
-               static_cast<std::uint8_t>(p.blue())};
+  return ColorOf(c->grab(QRect(x, y, 1, 1)).toImage().pixelColor(0, 0));
 }
 
 }  // namespace fw::testing

@@ -12,10 +12,9 @@
 
 namespace fw::testing {
 
-// A left mouse press and release at (x, y) in the control's coordinates
-// (its middle when omitted), delivered to whatever widget lies there.
+// A left mouse press and release in the middle of the control, delivered to
+// whatever widget lies there.
 void Click(const RectControl& control);
-void ClickAt(const RectControl& control, int x, int y);
 // The same at (x, y) of the window's content area.
 void ClickInWindow(const Window& window, int x, int y);
 // Typing a key into the window as the user would (to its focus widget).

@@ -20,14 +20,9 @@
 namespace fw::test {
 
 inline std::string PanelRecord(const char* title = "Panel", int frame = 0, int width = 300, int height = 200) {
-  return codec::EncodeRecord({
-      {"Placement", 0}, {"Width", width}, {"Height", height}, {"MinWidth", 200}, {"MinHeight", 100},
-      {"MaxWidth", 2 * width}, {"MaxHeight", 2 * height}, {"Frame", frame}, {"Composite", false},
-      {"HasBackColor", false}, {"BackColor", codec::Color{255, 255, 255}}, {"Title", title},
-      {"Visible", true}, {"FullScreen", false}, {"MenuBarVisible", true}, {"CloseButton", true},
-      {"Resizeable", true}, {"LiveResize", true}, {"MaximizeButton", true}, {"MinimizeButton", true},
-      {"BalloonHelp", ""}, {"MacProcID", 0},
-  });
+  return codec::EncodeRecord({{"Width", width}, {"Height", height}, {"MinWidth", 200}, {"MinHeight", 100},
+                              {"MaxWidth", 2 * width}, {"MaxHeight", 2 * height}, {"Frame", frame},
+                              {"Title", title}, {"Resizeable", true}, {"Visible", true}});
 }
 
 // A window whose steps are recorded and whose creation a test can shape.
@@ -73,6 +68,7 @@ class FrameworkTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::ResetRuntime();
+    testing::SetStrictProperties(true);
     testing::SetMessagePresenter([this](const String& m) { messages.push_back(m.Bytes()); });
     RuntimeInit();
     RuntimeInitFrameworkClasses();
@@ -88,6 +84,7 @@ class FrameworkTest : public ::testing::Test {
     ReleaseDirtyWindowList();
     ReleaseWindowList();
     testing::ResetRuntime();
+    testing::SetStrictProperties(false);
   }
 
   // Registers an application with a menu bar of one menu and `commands`.

@@ -11,16 +11,11 @@ namespace {
 using MenuTest = FrameworkTest;
 
 TEST_F(MenuTest, ItemsAreFoundByNameWithoutRegardToCase) {
-  auto bar = std::make_shared<MenuBar>();
-  auto file = std::make_shared<MenuItem>();
-  file->SetName("FileMenu");
-  bar->Append(file);
-  auto close = std::make_shared<MenuItem>();
-  close->SetName("FileClose");
-  file->Append(close);
+  auto bar = StartApp({{"FileClose", ""}})->MenuBar();
+  auto file = bar->Item(0);
   EXPECT_EQ(bar->Child("filemenu"), file);
   EXPECT_EQ(bar->Child("FileClose"), nullptr);  // not a direct child
-  EXPECT_EQ(bar->Lookup("FILECLOSE"), close);
+  EXPECT_EQ(bar->Lookup("FILECLOSE"), file->Item(0));
   EXPECT_EQ(bar->Lookup("Nothing"), nullptr);
   EXPECT_THROW(bar->Item(1), OutOfBoundsException);
   EXPECT_THROW(bar->Append(nullptr), NilObjectException);
@@ -69,16 +64,6 @@ TEST_F(MenuTest, RefreshDisablesWhatIsNotAutoEnabledUnlessTheApplicationEnablesI
   allow = false;
   EXPECT_FALSE(testing::ChooseMenuItem("Quiz1Menu"));
   EXPECT_EQ(ran, 1);
-}
-
-TEST_F(MenuTest, TheQuitItemQuitsWithoutAnyHandlerOfTheProgram) {
-  auto app = StartApp({{"FileQuit", "Cmd+Q"}});
-  bool ran = false;
-  app->AddMenuHandler("FileQuit", [&] { ran = true; return false; });
-  auto w = ImplicitWindow<Panel>();
-  testing::PressShortcut(*w, "Cmd+Q");
-  EXPECT_TRUE(testing::QuitRequested());
-  EXPECT_FALSE(ran);
 }
 
 TEST_F(MenuTest, EveryDocumentWindowShowsTheMenuBarWithTheItemsTextsAndShortcuts) {
