@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "framework/Testing.h"
-#include "framework/qt/Internal.h"
+#include "framework/qt/TextConversion.h"
 #include "quiz/Module1.h"
 #include "quiz/RireradQuiz.h"
 #include "tests/support/Program.h"

@@ -17,7 +17,7 @@
 #include "codec/FileBytes.h"
 #include "codec/ResourceMap.h"
 #include "codec/StyleScrap.h"
-#include "framework/qt/Internal.h"
+#include "framework/qt/TextConversion.h"
 #include "framework/qt/Views.h"
 #include "tests/support/Program.h"
 
