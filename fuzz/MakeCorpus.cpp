@@ -184,7 +184,7 @@ void Waves() {
   Write("wave", "stereo", stereo);
   Write("wave", "mono-8-bit-odd", codec::EncodeWave({.channels = 1, .sampleRate = 8000, .bitsPerSample = 8, .samples = "abc"}));
   Write("wave", "eight-channels-32-bit",
-        codec::EncodeWave({.channels = 8, .sampleRate = 384000, .bitsPerSample = 32, .samples = std::string(64, '\x7F')}));
+        codec::EncodeWave({.channels = 8, .sampleRate = 192000, .bitsPerSample = 32, .samples = std::string(64, '\x7F')}));
   Write("wave", "extra-chunks", header + "LIST\x07\0\0\0INFOodd\0"s + samples + format + "fact\x01\0\0\0x\0"s);
   Write("wave", "long-format", header + "fmt \x12\0\0\0"s + format.substr(8) + "\0\0"s + samples);
   Write("wave", "float", Set(stereo, 20, 3));

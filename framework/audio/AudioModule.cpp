@@ -6,11 +6,15 @@
 #include <QCoreApplication>
 #include <QIODevice>
 #include <QMediaDevices>
-#include <QPointer>
+#include <QMutex>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -31,6 +35,8 @@ constexpr qint64 kBufferUs = 150'000;
 // Silence after each sound: a stream starts only once its prebuffer (under
 // kBufferUs) is full, and a short sound alone must not wait for the next.
 constexpr qint64 kTailUs = 250'000;
+// How long the end of the application waits for the audio thread.
+constexpr int kStopMs = 1500;
 
 // The samples an output plays, replaced whole by the next sound of its
 // format. Empty, the output idles until the next sound.
@@ -67,15 +73,45 @@ struct Output {
   Feed* feed;
 };
 
+// Plays on the audio thread, which owns every Qt Multimedia object: a sound
+// server that stops answering, or a sound library that never lets go of its
+// lock, holds that thread and never the program.
 class Player : public QObject {
  public:
-  explicit Player(QObject* parent) : QObject(parent) {
+  Player() : idle_(this) {
     idle_.setSingleShot(true);
     connect(&idle_, &QTimer::timeout, this, [this] { CloseAll(); });
   }
   ~Player() override { CloseAll(); }
 
-  bool Play(const char* samples, qsizetype size, const QAudioFormat& format) {
+  // Any thread: the sound plays on the audio thread. Only the latest sound
+  // waits there: it would cut any before it at once.
+  void Post(QByteArray sound, const QAudioFormat& format) {
+    bool wake = false;
+    {
+      const QMutexLocker lock(&mutex_);
+      wake = !next_;
+      next_ = Next{std::move(sound), format};
+    }
+    if (wake) QMetaObject::invokeMethod(this, [this] { PlayNext(); }, Qt::QueuedConnection);
+  }
+
+ private:
+  struct Next {
+    QByteArray sound;
+    QAudioFormat format;
+  };
+
+  void PlayNext() {
+    std::optional<Next> next;
+    {
+      const QMutexLocker lock(&mutex_);
+      next.swap(next_);
+    }
+    if (next) Play(std::move(next->sound), next->format);
+  }
+
+  void Play(QByteArray sound, const QAudioFormat& format) {
     for (Output& output : outputs_) output.feed->Replace({});  // the sound before is cut
     auto it = std::find_if(outputs_.begin(), outputs_.end(), [&](const Output& o) { return o.format == format; });
     if (it != outputs_.end() && it->sink->state() == QAudio::StoppedState) {  // the server ended it
@@ -84,20 +120,17 @@ class Player : public QObject {
       Close(ended);
       it = std::find_if(outputs_.begin(), outputs_.end(), [&](const Output& o) { return o.format == format; });
     }
-    QByteArray sound(samples, size);
     sound.append(format.bytesForDuration(kTailUs), format.sampleFormat() == QAudioFormat::UInt8 ? '\x80' : '\0');
     const int playingMs = static_cast<int>(format.durationForBytes(static_cast<qint32>(sound.size())) / 1000);
     if (it != outputs_.end()) {
       std::rotate(it, it + 1, outputs_.end());  // most recently used last
       outputs_.back().feed->Replace(std::move(sound));
     } else if (!Open(format, std::move(sound))) {
-      return false;
+      return;
     }
     idle_.start(playingMs + kIdleCloseMs);
-    return true;
   }
 
- private:
   bool Open(const QAudioFormat& format, QByteArray sound) {
     if (outputs_.size() >= kMaxOutputs) {
       const Output oldest = outputs_.front();
@@ -134,7 +167,47 @@ class Player : public QObject {
 
   std::vector<Output> outputs_;  // the one used most recently last
   QTimer idle_;
+  QMutex mutex_;
+  std::optional<Next> next_;  // under mutex_
 };
+
+// The audio thread, made at the first sound; the player is deleted on it.
+class AudioThread : public QThread {
+ public:
+  AudioThread() { player->moveToThread(this); }
+  Player* const player = new Player;
+
+ private:
+  void run() override {
+    exec();
+    delete player;
+  }
+};
+
+AudioThread* audio = nullptr;  // GUI thread only
+AudioThread* stuck = nullptr;  // keeps a stuck thread reachable: not a leak
+
+// Registered once a thread is stuck, so it runs before the sound library's
+// own clean-up at the exit, which would free what the thread waits on and
+// abort the program: the process ends here, with its status.
+void EndBeforeTheSoundLibrary(int status, void*) {
+  std::fflush(nullptr);
+  std::_Exit(status);
+}
+
+// When the application ends. A thread that does not stop in time is held in
+// the sound library: it is left running, and kept reachable, since deleting
+// a running thread aborts the program.
+void StopAudio() {
+  audio->quit();
+  if (audio->wait(QDeadlineTimer(kStopMs))) {
+    delete audio;
+  } else {
+    stuck = audio;
+    on_exit(EndBeforeTheSoundLibrary, nullptr);
+  }
+  audio = nullptr;
+}
 
 }  // namespace
 
@@ -143,14 +216,17 @@ extern "C" Q_DECL_EXPORT bool korvane_audio_play(const char* samples, long long 
   if (!qApp || !samples || size < 0 ||
       !codec::SoundProblem(channels, sampleRate, bitsPerSample, static_cast<std::size_t>(size)).empty())
     return false;
-  // Owned by the application, so everything goes with it.
-  static QPointer<Player> player;
-  if (!player) player = new Player(qApp);
+  if (!audio) {
+    audio = new AudioThread;
+    audio->start();
+    qAddPostRoutine(StopAudio);
+  }
   QAudioFormat format;
   format.setSampleRate(sampleRate);
   format.setChannelCount(channels);
   format.setSampleFormat(bitsPerSample == 8    ? QAudioFormat::UInt8
                          : bitsPerSample == 32 ? QAudioFormat::Int32
                                                : QAudioFormat::Int16);
-  return player->Play(samples, static_cast<qsizetype>(size), format);
+  audio->player->Post(QByteArray(samples, static_cast<qsizetype>(size)), format);
+  return true;
 }

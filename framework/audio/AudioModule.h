@@ -6,11 +6,14 @@
 extern "C" {
 
 // Plays 16-bit, 8-bit (unsigned) or 32-bit integer PCM samples (bits per
-// sample given) on the default output without blocking; call it on the GUI
-// thread. A sound cuts the one playing before it. False where there is no
-// device, or the sound is not one codec::SoundProblem lets through, or the
-// sound server refused it. The module copies the samples, keeps at most a
-// few outputs open, and closes them once idle and when the application ends.
+// sample given) on the default output; call it on the GUI thread. It copies
+// the samples and returns at once: the module's own thread opens outputs and
+// talks to the sound server, so a server that stops answering never holds
+// the caller. A sound cuts the one playing before it. False where the sound
+// is not one codec::SoundProblem lets through; true means accepted, and
+// where there is no device or the server refuses it, nothing plays. The
+// module keeps at most a few outputs open, and closes them once idle and
+// when the application ends.
 using KorvaneAudioPlayFn = bool (*)(const char* samples, long long size, int sampleRate,
                                     int channels, int bitsPerSample);
 

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QtEndian>
 
+#include <signal.h>
 #include <sys/prctl.h>
 
 #include <chrono>
@@ -78,6 +79,8 @@ class RealAudioTest : public ::testing::Test {
     play = reinterpret_cast<KorvaneAudioPlayFn>(library.resolve(KORVANE_AUDIO_PLAY_SYMBOL));
     ASSERT_NE(play, nullptr) << library.errorString().toStdString();
   }
+
+  static void Signal(int number) { ::kill(static_cast<pid_t>(server->processId()), number); }
 
   static bool ServerAnswers() {
     QProcess info;
@@ -213,6 +216,40 @@ TEST_F(RealAudioTest, HostileSoundsAreRefusedAndTheEdgesPlayWhileTheProgramGoesO
   const Sound& edge = sounds[6];
   EXPECT_GT(LoudestOf([&] { play(edge.samples.data(), 1600, edge.rate, edge.channels, edge.bits); }), 2000)
       << "no sound reached the sink";
+}
+
+// A server that stops answering (stopped, as a debugger or a stuck socket
+// leaves it) before the first sound and again while sounds play: the program
+// goes on, and sound comes out once the server answers again.
+TEST_F(RealAudioTest, AServerThatStopsAnsweringNeverStopsTheProgram) {
+  const auto sound = fw::ResourceFork::Open(test::RealResourceFile())->GetSound(codec::kRightSoundId);
+  int played = 0;
+  RunLoop([&] {
+    if (played % 100 == 0) Signal(played % 200 ? SIGCONT : SIGSTOP);
+    sound->Play();
+    return ++played < 400;
+  });
+  Signal(SIGCONT);
+  EXPECT_GT(LoudestOf([&] { sound->Play(); }), 2000) << "no sound reached the sink once the server answered again";
+}
+
+// The program ending while the server does not answer (its audio thread
+// stuck in the sound library) ends at once, with its own status.
+TEST_F(RealAudioTest, TheProgramEndsWhileTheServerDoesNotAnswer) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        std::thread([] { std::this_thread::sleep_for(std::chrono::seconds(30)), std::_Exit(3); }).detach();
+        const auto sound = fw::Sound::FromWave(test::TinyWave());
+        LoudestOf([&] { sound->Play(); });  // connected, an output open
+        Signal(SIGSTOP);
+        const std::string stereo(800, '\0');
+        LoudestOf([&] { play(stereo.data(), 800, 44100, 2, 16); });  // an output the server never opens
+        delete qApp;  // as the program ends
+        std::exit(0);
+      },
+      ::testing::ExitedWithCode(0), "")
+      << "exit status 3: the program hung at its end";
 }
 
 // Last, as it ends the server: the server going away while sounds play.
