@@ -136,7 +136,7 @@ TEST_F(QuizTest, OnASmallScreenTheQuizWindowOpensAtTheTopLeft) {
 
 TEST_F(QuizTest, NoWindowThatIsOnlyClosedEverFlashesOnScreen) {
   StartWith();
-  WatchTrace();
+  fw::testing::SetTraceSink([this](const std::string& step) { ++traced[step]; });
   FeedPlainDraws();
   ASSERT_TRUE(ChooseMenuItem("Quiz1Menu"));
   for (int k = 0; k < 3; ++k) {
@@ -146,8 +146,8 @@ TEST_F(QuizTest, NoWindowThatIsOnlyClosedEverFlashesOnScreen) {
   }
   for (const char* w : {AboutWindow::kClassName, HintWindow::kClassName, ResultsWindow::kClassName}) {
     EXPECT_FALSE(IsOpen(w)) << w;
-    EXPECT_EQ(Traced(std::string("window create ") + w), w == AboutWindow::kClassName ? 1 : 4) << w;
-    EXPECT_EQ(Traced(std::string("window on screen ") + w), 0) << w;
+    EXPECT_EQ(traced[std::string("window create ") + w], w == AboutWindow::kClassName ? 1 : 4) << w;
+    EXPECT_EQ(traced[std::string("window on screen ") + w], 0) << w;
   }
 }
 

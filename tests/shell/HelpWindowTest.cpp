@@ -2,17 +2,16 @@
 // field with the help text and shows the window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "browser/Window1.h"
-#include "codec/PropertyRecord.h"
 #include "framework/Runtime.h"
 #include "framework/Testing.h"
 #include "framework/testing/Simulate.h"
 #include "shell/AboutBox.h"
 #include "shell/AboutWindow.h"
-#include "shell/App.h"
 #include "shell/Contact.h"
 #include "shell/HelpText.h"
 #include "tests/support/Program.h"
@@ -24,38 +23,17 @@ using fw::testing::ChooseMenuItem;
 
 // --- The text ----------------------------------------------------------------
 
-TEST(HelpText, Has38LinesSeparatedByCarriageReturnsOnly) {
+TEST(HelpText, Has38LinesOfSevenBitTextInItsFixedShape) {
   const std::string& text = HelpText();
-  EXPECT_EQ(test::CrLines(text).size(), 38u);
-  EXPECT_EQ(text.find('\n'), std::string::npos);
+  EXPECT_EQ(std::find_if(text.begin(), text.end(), [](unsigned char c) { return c != '\r' && (c < 32 || c > 126); }),
+            text.end());
   EXPECT_NE(text.back(), '\r');
-  for (unsigned char c : text) {
-    EXPECT_LT(c, 128) << "not 7-bit ASCII";
-    if (c < 32) {
-      EXPECT_EQ(c, '\r') << "control character " << int(c);
-    }
-  }
-}
-
-TEST(HelpText, TheQuotedLinesAreExact) {
-  auto lines = test::CrLines(HelpText());
-  ASSERT_EQ(lines.size(), 38u);
-  EXPECT_EQ(lines[4 - 1], "-----     Using Korvane:     -----");
-  EXPECT_EQ(lines[14 - 1], "-----     About the Authors     -----");
-  EXPECT_EQ(lines[20 - 1], "-----     Legal:     -----");
-  EXPECT_EQ(lines[26 - 1], "Limited Warranty/Limitation of Liability");
-  EXPECT_EQ(lines[31 - 1], "Customer Support");
-  EXPECT_EQ(lines[36 - 1], "General");
-}
-
-TEST(HelpText, EmptyLinesAndParagraphsStandWhereTheTableSays) {
-  auto lines = test::CrLines(HelpText());
-  ASSERT_EQ(lines.size(), 38u);
-  for (int n : {2, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 24, 25, 27, 29, 30, 32, 34, 35, 37})
-    EXPECT_EQ(lines[n - 1], "") << "line " << n;
-  // Each paragraph is one line; the field wraps it.
-  for (int n : {1, 6, 8, 10, 12, 16, 18, 22, 28, 33, 38}) EXPECT_GT(lines[n - 1].size(), 30u) << "line " << n;
-  EXPECT_EQ(lines[22 - 1].rfind("Copyright (c) ", 0), 0u);  // the legal section's copyright line
+  // One mark a line: '.' empty, 'H' a heading ("-----     Title     -----"),
+  // 'x' any other text. A paragraph is one line; the field wraps it.
+  std::string shape;
+  for (const std::string& line : test::CrLines(text))
+    shape += line.empty() ? '.' : line.starts_with("-----     ") && line.ends_with("     -----") ? 'H' : 'x';
+  EXPECT_EQ(shape, "x..H.x.x.x.x.H.x.x.H.x...x.x..x.x..x.x");
 }
 
 TEST(HelpText, TheUsingSectionMatchesWhatTheQuizzesDo) {
@@ -86,82 +64,44 @@ TEST(HelpText, TheAuthorsSectionSaysHowToReachThem) {
 class HelpWindowTest : public test::ProgramTest {
  protected:
   void SetUp() override { StartWithRealData(); }
-  std::shared_ptr<AboutWindow> ChooseHelp() {
+  static std::shared_ptr<fw::Window> ChooseHelp() {
     EXPECT_TRUE(ChooseMenuItem("AboutAuthorsMenu"));
     fw::testing::ProcessEvents();
-    return fw::CheckedCast<AboutWindow>(fw::GetImplicitWindow(AboutWindow::kClassName));
+    return fw::GetImplicitWindow(AboutWindow::kClassName);
   }
-  std::shared_ptr<fw::EditField> Field(const std::shared_ptr<AboutWindow>& w) {
-    return fw::CheckedCast<fw::EditField>(fw::RuntimeWindowControlByName(w, "EditField1"));
+  static std::shared_ptr<fw::EditField> Field(const std::shared_ptr<fw::Window>& w) {
+    return declare::Find<fw::EditField>(w, "EditField1");
   }
-  static std::string WithLineFeeds(std::string text) {
-    for (char& c : text)
-      if (c == '\r') c = '\n';
-    return text;
-  }
+  int creations = 0;
 };
 
-TEST_F(HelpWindowTest, ChoosingTheItemShowsTheHelpTextInTheWindow) {
-  auto w = ChooseHelp();
-  ASSERT_TRUE(w);
-  EXPECT_TRUE(fw::testing::IsOnScreen(*w));
-  EXPECT_EQ(fw::String("More About Korvane"), w->Title());
-  EXPECT_EQ(Field(w)->Text().Bytes(), HelpText());
-  EXPECT_EQ(fw::testing::ShownText(*Field(w)), WithLineFeeds(HelpText()));
-  EXPECT_EQ(fw::FrontWindow(), w);
-  EXPECT_TRUE(fw::testing::IsOnScreen(*Window1::Instance()));
-}
-
-TEST_F(HelpWindowTest, TheHandlerReturnsFalse) {
-  EXPECT_FALSE(fw::Need(App()).AboutAuthorsMenu_Action());
-  EXPECT_TRUE(fw::GetImplicitWindow(AboutWindow::kClassName));
-}
-
-TEST_F(HelpWindowTest, ChoosingTwiceLeavesOneWindowWithOneCopy) {
-  int creations = 0;
-  fw::testing::SetTraceSink([&creations](const std::string& step) {
-    if (step == "window create AboutWindow.AboutWindow") ++creations;
-  });
+TEST_F(HelpWindowTest, EveryChoiceShowsOneCopyOfTheTextInOneWindow) {
+  fw::testing::SetTraceSink([this](const std::string& step) { creations += step == "window create AboutWindow.AboutWindow"; });
   auto first = ChooseHelp();
-  auto second = ChooseHelp();
+  ASSERT_TRUE(first);
+  EXPECT_TRUE(fw::testing::IsOnScreen(*first));
+  EXPECT_EQ(fw::FrontWindow(), first);
+  EXPECT_TRUE(fw::testing::IsOnScreen(*Window1::Instance()));
+  std::string withLineFeeds = HelpText();
+  std::replace(withLineFeeds.begin(), withLineFeeds.end(), '\r', '\n');
+  EXPECT_EQ(fw::testing::ShownText(*Field(first)), withLineFeeds);
+
+  Field(first)->SetText("scribbled");
+  EXPECT_EQ(ChooseHelp(), first);
+  EXPECT_EQ(Field(first)->Text().Bytes(), HelpText());
   EXPECT_EQ(creations, 1);
-  EXPECT_EQ(first, second);
+
+  fw::testing::ClickCloseBox(*first);
+  fw::testing::ProcessEvents();
+  EXPECT_FALSE(first->IsOpen());
+  auto second = ChooseHelp();
+  EXPECT_NE(first, second);
   EXPECT_EQ(Field(second)->Text().Bytes(), HelpText());
-  fw::testing::SetTraceSink(nullptr);
 }
 
-TEST_F(HelpWindowTest, ChoosingAgainReplacesAnyOtherText) {
-  auto w = ChooseHelp();
-  Field(w)->SetText("scribbled");
-  ChooseHelp();
-  EXPECT_EQ(Field(w)->Text().Bytes(), HelpText());
-}
-
-TEST_F(HelpWindowTest, TheWindowKeeps440By328) {
-  auto w = ChooseHelp();
-  auto content = fw::testing::ContentBox(*w);
-  EXPECT_EQ(content.width, 440);
-  EXPECT_EQ(content.height, 328);
-  for (auto [width, height] : {std::pair{900, 700}, std::pair{100, 100}, std::pair{440, 600}}) {
-    w->SetSize(width, height);
-    fw::testing::ProcessEvents();
-    EXPECT_EQ(fw::testing::ContentBox(*w).width, 440);
-    EXPECT_EQ(fw::testing::ContentBox(*w).height, 328);
-  }
-  auto field = fw::testing::GeometryOf(*Field(w));
-  EXPECT_EQ(field.left, 0);
-  EXPECT_EQ(field.top, 0);
-  EXPECT_EQ(field.width, 441);  // one pixel past the window's edge
-  EXPECT_EQ(field.height, 314);  // 14 pixels short of its bottom
-}
-
-TEST_F(HelpWindowTest, TheFieldIsReadOnlyAndUnstyled) {
+TEST_F(HelpWindowTest, TheTextCannotBeEditedAndShowsInOneStyle) {
   auto w = ChooseHelp();
   auto field = Field(w);
-  EXPECT_TRUE(field->ReadOnly());
-  EXPECT_FALSE(field->Styled());
-  EXPECT_TRUE(field->LockLeft() && field->LockTop() && field->LockRight() && field->LockBottom());
-  // Typing changes nothing.
   fw::testing::Click(*field);
   fw::testing::TypeKey(*w, 'x');
   EXPECT_EQ(field->Text().Bytes(), HelpText());
@@ -173,99 +113,31 @@ TEST_F(HelpWindowTest, TheFieldIsReadOnlyAndUnstyled) {
   EXPECT_FALSE(first.bold || first.italic || first.underline);
 }
 
-TEST_F(HelpWindowTest, FileCloseWithTheHelpWindowInFrontClosesOnlyIt) {
-  auto w = ChooseHelp();
-  ASSERT_EQ(fw::FrontWindow(), w);
-  EXPECT_TRUE(ChooseMenuItem("FileClose"));
+// The About box and the help window keep their size, whatever is asked.
+struct FixedWindow {
+  const char* item;
+  const char* className;
+  int width, height;
+};
+
+class FixedSizeTest : public HelpWindowTest, public ::testing::WithParamInterface<FixedWindow> {};
+
+TEST_P(FixedSizeTest, KeepsItsSize) {
+  ASSERT_TRUE(ChooseMenuItem(GetParam().item));
   fw::testing::ProcessEvents();
-  EXPECT_FALSE(w->IsOpen());
-  EXPECT_FALSE(fw::GetImplicitWindow(AboutWindow::kClassName));
-  EXPECT_FALSE(fw::testing::QuitRequested());
-  EXPECT_TRUE(fw::testing::IsOnScreen(*Window1::Instance()));
+  auto w = fw::GetImplicitWindow(GetParam().className);
+  for (auto [width, height] : {std::pair{0, 0}, std::pair{900, 700}, std::pair{100, 100}, std::pair{440, 600}}) {
+    if (width) w->SetSize(width, height);
+    fw::testing::ProcessEvents();
+    EXPECT_EQ(fw::testing::ContentBox(*w).width, GetParam().width);
+    EXPECT_EQ(fw::testing::ContentBox(*w).height, GetParam().height);
+  }
 }
 
-TEST_F(HelpWindowTest, CommandWWithTheHelpWindowInFrontClosesOnlyIt) {
-  auto w = ChooseHelp();
-  ASSERT_TRUE(fw::testing::PressShortcut(*w, "Cmd+W"));
-  EXPECT_FALSE(w->IsOpen());
-  EXPECT_FALSE(fw::testing::QuitRequested());
-  EXPECT_TRUE(Window1::Instance()->IsOpen());
-}
-
-TEST_F(HelpWindowTest, FileCloseReachesOnlyTheWindowInFront) {
-  auto help = ChooseHelp();
-  ASSERT_TRUE(ChooseMenuItem("AboutMenu"));
-  fw::testing::ProcessEvents();
-  auto box = fw::GetImplicitWindow(AboutBox::kClassName);
-  ASSERT_EQ(fw::FrontWindow(), box);
-
-  EXPECT_TRUE(ChooseMenuItem("FileClose"));  // the About box is in front
-  fw::testing::ProcessEvents();
-  EXPECT_FALSE(box->IsOpen());
-  EXPECT_TRUE(help->IsOpen());
-  EXPECT_EQ(fw::FrontWindow(), help);
-
-  EXPECT_TRUE(ChooseMenuItem("FileClose"));  // now the help window
-  fw::testing::ProcessEvents();
-  EXPECT_FALSE(help->IsOpen());
-  EXPECT_FALSE(fw::testing::QuitRequested());
-  EXPECT_TRUE(Window1::Instance()->IsOpen());
-}
-
-TEST_F(HelpWindowTest, AfterCloseTheNextChoiceBuildsANewWindow) {
-  auto first = ChooseHelp();
-  fw::testing::ClickCloseBox(*first);
-  fw::testing::ProcessEvents();
-  EXPECT_FALSE(first->IsOpen());
-  auto second = ChooseHelp();
-  EXPECT_NE(first, second);
-  EXPECT_EQ(Field(second)->Text().Bytes(), HelpText());
-}
-
-TEST_F(HelpWindowTest, TheAboutAndHelpItemsAreAlwaysEnabled) {
-  EXPECT_TRUE(fw::testing::IsMenuItemEnabled("AboutMenu"));
-  EXPECT_TRUE(fw::testing::IsMenuItemEnabled("AboutAuthorsMenu"));
-  EXPECT_TRUE(fw::testing::IsMenuItemEnabled("FileClose"));
-}
-
-// --- Records -----------------------------------------------------------------
-
-TEST(HelpWindowRecords, TheWindowRecordFixesTheSize) {
-  std::vector<std::string> names;
-  for (const auto& e : codec::DecodeRecord(AboutWindow::WindowRecord())) names.push_back(e.name);
-  EXPECT_EQ(names, (std::vector<std::string>{
-                       "Placement", "Width", "Height", "MinWidth", "MinHeight", "MaxWidth", "MaxHeight",
-                       "Frame", "Composite", "HasBackColor", "BackColor", "Title", "Visible", "FullScreen",
-                       "MenuBarVisible", "CloseButton", "Resizeable", "LiveResize", "MaximizeButton",
-                       "MinimizeButton", "BalloonHelp", "MacProcID"}));
-  auto entries = codec::DecodeRecord(AboutWindow::WindowRecord());
-  for (int k : {1, 3, 5}) EXPECT_EQ(std::get<std::int32_t>(entries[k].value), 440);
-  for (int k : {2, 4, 6}) EXPECT_EQ(std::get<std::int32_t>(entries[k].value), 328);
-}
-
-TEST(HelpWindowRecords, TheFieldRecordEndsWithTheCommonTail) {
-  auto entries = codec::DecodeRecord(AboutWindow::ControlRecord("EditField1"));
-  ASSERT_EQ(entries.size(), 26u + 17u);
-  EXPECT_EQ(entries.front().name, "TabIndex");
-  EXPECT_EQ(entries.back().name, "Name");
-  EXPECT_EQ(std::get<std::string>(entries.back().value), "EditField1");
-  EXPECT_EQ(std::get<std::int32_t>(entries[entries.size() - 2].value), INT32_MIN);
-  auto value = [&](const char* n) {
-    for (const auto& e : entries)
-      if (e.name == n) return e.value;
-    ADD_FAILURE() << "no entry " << n;
-    return codec::PropertyValue{};
-  };
-  EXPECT_TRUE(std::get<bool>(value("ReadOnly")));
-  EXPECT_FALSE(std::get<bool>(value("Styled")));
-  EXPECT_TRUE(std::get<bool>(value("MultiLine")));
-  EXPECT_TRUE(std::get<bool>(value("ScrollBarVertical")));
-  EXPECT_FALSE(std::get<bool>(value("ScrollBarHorizontal")));
-  EXPECT_FALSE(std::get<bool>(value("Border")));
-  EXPECT_EQ(std::get<std::string>(value("TextFont")), "Geneva");
-  EXPECT_EQ(std::get<std::int32_t>(value("TextSize")), 10);
-  EXPECT_EQ(std::get<std::string>(value("Text")), "");
-}
+INSTANTIATE_TEST_SUITE_P(Shell, FixedSizeTest,
+                         ::testing::Values(FixedWindow{"AboutMenu", AboutBox::kClassName, 443, 187},
+                                           FixedWindow{"AboutAuthorsMenu", AboutWindow::kClassName, 440, 328}),
+                         [](const auto& info) { return std::string(info.param.item); });
 
 }  // namespace
 }  // namespace korvane
