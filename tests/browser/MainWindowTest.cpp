@@ -1,6 +1,12 @@
+// The main window: its layout, the topic list and the reader over fixture
+// data, and its failures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "browser/Window1.h"
+#include "codec/StyleScrap.h"
 #include "framework/Testing.h"
 #include "framework/testing/Simulate.h"
 #include "shell/App.h"
@@ -47,6 +53,86 @@ TEST_F(MainWindowTest, OpensAtItsMinimumAndResizingGrowsOnlyTheReader) {
 TEST_F(MainWindowTest, CloseBoxQuits) {
   fw::testing::ClickCloseBox(*Window1::Instance());
   EXPECT_TRUE(fw::testing::QuitRequested());
+}
+
+const char* const kDataMissing = "The \"DATA\" folder is missing. Must quit.";
+
+class TopicBrowserTest : public test::ProgramTest {
+ protected:
+  void StartWith(const std::vector<codec::ResourceSpec>& set) { Start(test::WriteResourceFile(dir, set)); }
+  static std::shared_ptr<fw::Listbox> List() { return declare::Find<fw::Listbox>(Window1::Instance(), "BrowserListBox"); }
+  static std::shared_ptr<fw::EditField> Reader() {
+    return declare::Find<fw::EditField>(Window1::Instance(), "BrowserEditField");
+  }
+  test::TempDir dir;
+};
+
+TEST_F(TopicBrowserTest, ListsTheFortyThreeTopicsAndShowsTheFirst) {
+  StartWith(test::FixtureResources());
+  auto list = List();
+  ASSERT_EQ(list->ListCount(), 43);
+  for (int k = 0; k < 43; ++k) EXPECT_EQ(list->List(k), fw::String("Topic " + std::to_string(k)));
+  EXPECT_EQ(list->ListIndex(), 0);
+  EXPECT_EQ(Reader()->Text(), fw::String("Text of topic 0"));
+  EXPECT_FALSE(fw::testing::StyleAt(*Reader(), 2).bold);
+  EXPECT_TRUE(fw::testing::StyleAt(*Reader(), 6).bold);
+  EXPECT_EQ(Reader()->SelStart(), 0);
+  EXPECT_EQ(Window1::Instance()->Title(), fw::String("Korvane: Topic 0"));
+  EXPECT_TRUE(messages.empty());
+}
+
+// Every selection reads the resources afresh.
+TEST_F(TopicBrowserTest, TheTextIsFoundByTheRowsNameAndTheStyleByItsIndex) {
+  auto set = test::FixtureResources();
+  // Row 2 carries the name of row 1: it shows row 1's text with its own style table.
+  for (auto& r : set)
+    if (r.type == "TEXT" && r.id == 130) r.name = "Topic 1";
+  codec::StyleElement italic{.startChar = 0, .height = 16, .ascent = 12, .font = 3,
+                             .face = codec::kFaceItalic, .size = 12};
+  test::Replace(set, "styl", 130, codec::EncodeStyleScrap({italic}));
+  StartWith(set);
+  int opened = 0;
+  fw::testing::SetTraceSink([&](const std::string& step) { opened += step == "open resource fork"; });
+  fw::testing::ClickRow(*List(), 2);
+  EXPECT_EQ(Reader()->Text(), fw::String("Text of topic 1"));
+  EXPECT_TRUE(fw::testing::StyleAt(*Reader(), 1).italic);
+  EXPECT_EQ(Window1::Instance()->Title(), fw::String("Korvane: Topic 1"));
+  Reader()->SetSelStart(4);
+  fw::testing::ClickRow(*List(), 1);
+  EXPECT_FALSE(fw::testing::StyleAt(*Reader(), 1).italic);
+  EXPECT_EQ(Reader()->SelStart(), 0);
+  fw::testing::ClickRow(*List(), 2);
+  fw::testing::SetTraceSink(nullptr);
+  EXPECT_EQ(opened, 3);
+}
+
+TEST_F(TopicBrowserTest, WithoutAResourceFileTheFixedMessageQuitsWithAnEmptyList) {
+  Start("");
+  EXPECT_EQ(messages, std::vector<std::string>{kDataMissing});
+  EXPECT_TRUE(fw::testing::QuitRequested());
+  EXPECT_EQ(List()->ListCount(), 0);
+  EXPECT_EQ(Reader()->Text(), fw::String(""));
+  EXPECT_EQ(Window1::Instance()->Title(), fw::String(""));
+}
+
+TEST_F(TopicBrowserTest, FewerTopicsStillGiveFortyThreeRowsAndAnEmptyRowQuits) {
+  auto set = test::FixtureResources();
+  for (int id = 160; id <= 170; ++id) test::Remove(set, "TEXT", id);
+  StartWith(set);
+  ASSERT_EQ(List()->ListCount(), 43);
+  EXPECT_EQ(List()->List(42), fw::String(""));
+  EXPECT_TRUE(messages.empty());
+  fw::testing::ClickRow(*List(), 42);
+  EXPECT_EQ(messages, std::vector<std::string>{kDataMissing});
+  EXPECT_TRUE(fw::testing::QuitRequested());
+}
+
+TEST_F(TopicBrowserTest, AGarbageStyleTableStillShowsTheText) {
+  auto set = test::FixtureResources();
+  test::Replace(set, "styl", 128, std::string("\x7F\xFF garbage that is not a style table", 36));
+  StartWith(set);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(Reader()->Text(), fw::String("Text of topic 0"));
 }
 
 }  // namespace

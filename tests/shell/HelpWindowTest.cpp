@@ -1,5 +1,6 @@
-// The help window: Help > "Rirerad Help..." fills one read-only
-// field with the help text and shows the window.
+// The help window: Help > "Rirerad Help..." fills one read-only field with
+// the help text and shows the window. Also what the shell's windows share:
+// a fixed size, and the menu commands that reach them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "framework/Runtime.h"
 #include "framework/Testing.h"
 #include "framework/testing/Simulate.h"
+#include "quiz/Module1.h"
 #include "shell/AboutBox.h"
 #include "shell/AboutWindow.h"
 #include "shell/Contact.h"
@@ -138,6 +140,50 @@ INSTANTIATE_TEST_SUITE_P(Shell, FixedSizeTest,
                          ::testing::Values(FixedWindow{"AboutMenu", AboutBox::kClassName, 443, 187},
                                            FixedWindow{"AboutAuthorsMenu", AboutWindow::kClassName, 440, 328}),
                          [](const auto& info) { return std::string(info.param.item); });
+
+// --- Menus -------------------------------------------------------------------
+
+class MenuBarTest : public HelpWindowTest {};
+
+TEST_F(MenuBarTest, QuizItemsFollowTheQuizStateWhileAboutHelpCloseAndQuitStayEnabled) {
+  for (bool running : {false, true, false}) {
+    quizing = running;
+    for (const char* quiz : {"Quiz1Menu", "Quiz2Menu", "Quiz3Menu"})
+      EXPECT_EQ(fw::testing::IsMenuItemEnabled(quiz), !running) << quiz;
+    for (const char* always : {"AboutMenu", "AboutAuthorsMenu", "FileClose", "FileQuit"})
+      EXPECT_TRUE(fw::testing::IsMenuItemEnabled(always)) << always;
+    for (const char* edit : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"})
+      EXPECT_FALSE(fw::testing::IsMenuItemEnabled(edit)) << edit;
+  }
+}
+
+TEST_F(MenuBarTest, FileCloseClosesOnlyTheWindowInFrontAndInTheMainWindowQuits) {
+  ASSERT_TRUE(ChooseMenuItem("AboutAuthorsMenu"));
+  ASSERT_TRUE(ChooseMenuItem("AboutMenu"));
+  fw::testing::ProcessEvents();
+  auto help = fw::GetImplicitWindow(AboutWindow::kClassName), box = fw::GetImplicitWindow(AboutBox::kClassName);
+  ASSERT_EQ(fw::FrontWindow(), box);
+
+  ASSERT_TRUE(fw::testing::PressShortcut(*box, "Cmd+W"));
+  fw::testing::ProcessEvents();
+  EXPECT_FALSE(box->IsOpen());
+  EXPECT_FALSE(fw::GetImplicitWindow(AboutBox::kClassName));
+  EXPECT_EQ(fw::FrontWindow(), help);
+
+  EXPECT_TRUE(ChooseMenuItem("FileClose"));
+  fw::testing::ProcessEvents();
+  EXPECT_FALSE(help->IsOpen());
+  EXPECT_FALSE(fw::testing::QuitRequested());
+  EXPECT_TRUE(fw::testing::IsOnScreen(*Window1::Instance()));
+
+  ASSERT_TRUE(fw::testing::PressShortcut(*Window1::Instance(), "Cmd+W"));
+  EXPECT_TRUE(fw::testing::QuitRequested());
+}
+
+TEST_F(MenuBarTest, QuitEndsTheProgramByItsShortcut) {
+  ASSERT_TRUE(fw::testing::PressShortcut(*Window1::Instance(), "Cmd+Q"));
+  EXPECT_TRUE(fw::testing::QuitRequested());
+}
 
 }  // namespace
 }  // namespace korvane
