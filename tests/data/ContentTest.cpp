@@ -41,16 +41,11 @@ std::vector<std::string> Split(std::string_view text, char separator) {
   return parts;
 }
 
-std::size_t Characters(std::string_view utf8) {
-  return static_cast<std::size_t>(std::count_if(
-      utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 bool IsAscii(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// Quiz records are plain ASCII, so a choice spells a topic's typographic
+// Quiz records are plain ASCII (a byte a character), so a choice spells a topic's typographic
 // apostrophe as a straight one.
 std::string AsChoice(std::string name) {
   for (std::size_t at; (at = name.find("\u2019")) != std::string::npos;) name.replace(at, 3, "'");
@@ -126,19 +121,19 @@ TEST_F(Content, QuizRecordsAreThirtyCompleteScenarios) {
     const Record& r = records[i];
     SCOPED_TRACE("wstr " + std::to_string(r.id));
     EXPECT_EQ(r.id, 128 + i);
-    EXPECT_LE(Characters(r.scenario), 450u);
-    EXPECT_LE(Characters(r.hint), 140u);
+    EXPECT_LE(r.scenario.size(), 450u);
+    EXPECT_LE(r.hint.size(), 140u);
     EXPECT_TRUE(IsAscii(r.scenario) && IsAscii(r.hint));
     EXPECT_NE(r.correct, 0);
     ASSERT_EQ(r.choices.size(), 4u);
     ASSERT_EQ(r.feedback.size(), 4u);
     for (const std::string& choice : r.choices) {
-      EXPECT_LE(Characters(choice), 28u) << choice;
+      EXPECT_LE(choice.size(), 28u) << choice;
       EXPECT_TRUE(IsAscii(choice)) << choice;
       EXPECT_TRUE(topics.count(choice)) << choice << " names no topic";
     }
     for (const std::string& feedback : r.feedback) {
-      EXPECT_LE(Characters(feedback), 220u) << feedback;
+      EXPECT_LE(feedback.size(), 220u) << feedback;
       EXPECT_TRUE(IsAscii(feedback)) << feedback;
     }
   }

@@ -102,12 +102,11 @@ TEST_F(QuizTest, TheArrangementKeepsEachFeedbackBesideItsChoice) {
   StartWith([](auto& set) {
     Replace(set, "wstr", 129, QuizRecord{"S", {"W", "X", "Y", "Z"}, {"fW", "fX", "fY", "fZ"}, "H", "4"}.Bytes());
   });
-  FeedDraws({2, 4, 1, 3}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+  FeedPlainDraws();
   ASSERT_TRUE(ChooseMenuItem("Quiz1Menu"));
-  EXPECT_EQ(Shown("AnswerAButton"), "A. X128");
-  EXPECT_EQ(Shown("AnswerBButton"), "B. Z128");
-  EXPECT_EQ(Shown("AnswerCButton"), "C. W128");
-  EXPECT_EQ(Shown("AnswerDButton"), "D. Y128");
+  EXPECT_EQ((std::vector<std::string>{Shown("AnswerAButton"), Shown("AnswerBButton"), Shown("AnswerCButton"),
+                                      Shown("AnswerDButton")}),
+            (std::vector<std::string>{"A. X128", "B. Z128", "C. W128", "D. Y128"}));
   EXPECT_EQ((*Answer)(1), 3);  // item 1 shows at C
   EXPECT_EQ((*AnswerA)(1), fw::String("fX128"));
   EXPECT_EQ((*AnswerD)(1), fw::String("fY128"));
@@ -246,7 +245,7 @@ class QuizRunTest : public QuizTest {
 };
 
 TEST_F(QuizRunTest, TenRightPicksByMouseScoreTwentyAndTheResultShowsBesideTheQuizWindow) {
-  auto list = fw::CheckedCast<fw::Listbox>(fw::RuntimeWindowControlByName(Window1::Instance(), "BrowserListBox"));
+  auto list = declare::Find<fw::Listbox>(Window1::Instance(), "BrowserListBox");
   fw::testing::ClickRow(*list, 5);
   ASSERT_TRUE(ChooseMenuItem("Quiz1Menu"));
   fw::testing::ProcessEvents();
