@@ -60,7 +60,9 @@ const char* const kDataMissing = "The \"DATA\" folder is missing. Must quit.";
 class TopicBrowserTest : public test::ProgramTest {
  protected:
   void StartWith(const std::vector<codec::ResourceSpec>& set) { Start(test::WriteResourceFile(dir, set)); }
-  static std::shared_ptr<fw::Listbox> List() { return declare::Find<fw::Listbox>(Window1::Instance(), "BrowserListBox"); }
+  static std::shared_ptr<fw::Listbox> List() {
+    return declare::Find<fw::Listbox>(Window1::Instance(), "BrowserListBox");
+  }
   static std::shared_ptr<fw::EditField> Reader() {
     return declare::Find<fw::EditField>(Window1::Instance(), "BrowserEditField");
   }

@@ -3,19 +3,15 @@
 #include <climits>
 
 #include "codec/PropertyRecord.h"
+#include "tests/TestCase.h"
 
 using codec::Color;
 using codec::DecodeRecord;
 using codec::EncodeRecord;
 using codec::PropertyRecordError;
+using korvane_test::Bytes;
 
 namespace {
-
-std::string Bytes(std::initializer_list<int> values) {
-  std::string out;
-  for (int v : values) out.push_back(static_cast<char>(v));
-  return out;
-}
 
 TEST(PropertyRecord, EncodesEachTypeInItsFixedLayout) {
   // The hint window's record begins like this.

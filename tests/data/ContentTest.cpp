@@ -118,7 +118,7 @@ TEST_F(Content, QuizRecordsAreThirtyCompleteScenarios) {
   std::set<std::string> topics;
   for (int k = 0; k < map().Count("TEXT"); ++k) topics.insert(AsChoice(map().At("TEXT", k)->name));
   for (int i = 0; i < 30; ++i) {
-    const Record& r = records[i];
+    const Record& r = records.at(static_cast<std::size_t>(i));
     SCOPED_TRACE("wstr " + std::to_string(r.id));
     EXPECT_EQ(r.id, 128 + i);
     EXPECT_LE(r.scenario.size(), 450u);
@@ -144,13 +144,13 @@ TEST_F(Content, EveryScenarioHasItsOwnAnswerAndPositionsAreSpread) {
   ASSERT_EQ(records.size(), 30u);
   std::set<std::string> answers;
   for (const Record& r : records)
-    if (r.correct >= 1 && r.choices.size() == 4) answers.insert(r.choices[r.correct - 1]);
+    if (r.correct >= 1 && r.choices.size() == 4) answers.insert(r.choices.at(static_cast<std::size_t>(r.correct - 1)));
   EXPECT_EQ(answers.size(), 30u) << "correct answers repeat";
 
-  for (int quiz = 0; quiz < 3; ++quiz) {
+  for (std::size_t quiz = 0; quiz < 3; ++quiz) {
     std::array<int, 5> times{};
-    for (int k = 0; k < 10; ++k) ++times[records[quiz * 10 + k].correct];
-    for (int position = 1; position <= 4; ++position)
+    for (std::size_t k = 0; k < 10; ++k) ++times.at(static_cast<std::size_t>(records[quiz * 10 + k].correct));
+    for (std::size_t position = 1; position <= 4; ++position)
       EXPECT_GE(times[position], 2) << "quiz " << quiz + 1 << ", position " << position;
   }
 }

@@ -190,13 +190,14 @@ INSTANTIATE_TEST_SUITE_P(
         StartFault{{"TruncatedResourceFile"}, {},
                    [](const std::string& path) {
                      std::filesystem::resize_file(path, std::filesystem::file_size(path) / 2);
-                   },
-                   "-"},
+                   }, "-"},
         StartFault{{"FileLargerThanThePackerWrites"},
-                   [](auto& s) { s.push_back({"PNG ", 1, std::nullopt, std::string(codec::kMaxResourceFileBytes, 'p')}); },
-                   {}, "-"},
+                   [](auto& s) {
+                     s.push_back({"PNG ", 1, std::nullopt, std::string(codec::kMaxResourceFileBytes, 'p')});
+                   }, {}, "-"},
         StartFault{{"TopicTextTooLong"},
-                   [](auto& s) { test::Replace(s, "TEXT", 133, std::string(codec::kMaxTopicTextBytes + 1, ' ')); }, {}, ""},
+                   [](auto& s) { test::Replace(s, "TEXT", 133, std::string(codec::kMaxTopicTextBytes + 1, ' ')); },
+                   {}, ""},
         StartFault{{"WordTooLong"}, [](auto& s) { test::Replace(s, "TEXT", 133, kLongWord); }, {}, ""},
         StartFault{{"StyleTableTooLong"},
                    [](auto& s) { test::Replace(s, "styl", 133, std::string(codec::kMaxStyleScrapBytes + 1, '\0')); },
@@ -331,8 +332,10 @@ INSTANTIATE_TEST_SUITE_P(
         PictureFault{{"Intact"}, {}, {}, "409x65"},
         PictureFault{{"SoundOfTheSameIdRemoved"}, [](auto& s) { test::Remove(s, "WAVE", 169); }, {}, "409x65"},
         PictureFault{{"PictureRemoved"}, [](auto& s) { test::Remove(s, "PNG ", 169); }, {}, "empty"},
-        PictureFault{{"PictureUndecodable"}, [](auto& s) { test::Replace(s, "PNG ", 169, "\x89PNG\r\n\x1A\n broken"); }, {}, "empty"},
-        PictureFault{{"FileDamagedWhileRunning"}, {}, [](const std::string& path) { std::filesystem::resize_file(path, 100); }, "empty"}),
+        PictureFault{{"PictureUndecodable"},
+                     [](auto& s) { test::Replace(s, "PNG ", 169, "\x89PNG\r\n\x1A\n broken"); }, {}, "empty"},
+        PictureFault{{"FileDamagedWhileRunning"}, {},
+                     [](const std::string& path) { std::filesystem::resize_file(path, 100); }, "empty"}),
     korvane_test::CaseName());
 
 }  // namespace

@@ -118,7 +118,8 @@ class UnmatchedAnswerTest : public QuizTest, public ::testing::WithParamInterfac
 TEST_P(UnmatchedAnswerTest, EveryPickIsWrongAndOnlyTheRedBoxShows) {
   StartWith([](auto& set) {
     for (int id = 128; id <= 137; ++id)
-      Replace(set, "wstr", id, QuizRecord{"S", {"W", "X", "Y", "Z"}, {"fW", "fX", "fY", "fZ"}, "H", GetParam()}.Bytes());
+      Replace(set, "wstr", id,
+              QuizRecord{"S", {"W", "X", "Y", "Z"}, {"fW", "fX", "fY", "fZ"}, "H", GetParam()}.Bytes());
   });
   FeedPlainDraws();
   ASSERT_TRUE(ChooseMenuItem("Quiz1Menu"));
@@ -136,7 +137,7 @@ TEST_P(UnmatchedAnswerTest, EveryPickIsWrongAndOnlyTheRedBoxShows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Numbers, UnmatchedAnswerTest, ::testing::Values("0", "5", "x"),
-                         [](const auto& info) { return std::string("Correct_") + info.param; });
+                         [](const auto& c) { return std::string("Correct_") + c.param; });
 
 struct BrokenData {
   const char* name;
@@ -186,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenData{"ThreeFeedbackItems",
                                  [](auto& set) { Replace(set, "wstr", 133, ThreeItemsIn("fY")); }},
                       BrokenData{"ResourceFileGone", nullptr, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& c) { return std::string(c.param.name); });
 
 TEST_F(QuizTest, OnASmallScreenTheQuizWindowOpensAtTheTopLeft) {
   StartWith();
@@ -382,7 +383,7 @@ TEST_P(EarlyCloseTest, ReportsThePointsSoFarAndTheNextRunStartsAfresh) {
 }
 
 INSTANTIATE_TEST_SUITE_P(By, EarlyCloseTest, ::testing::Values(true, false),
-                         [](const auto& info) { return info.param ? "CloseBox" : "CommandW"; });
+                         [](const auto& c) { return c.param ? "CloseBox" : "CommandW"; });
 
 }  // namespace
 }  // namespace korvane::test

@@ -47,7 +47,8 @@ class AboutBoxTest : public test::ProgramTest {
 };
 
 TEST_F(AboutBoxTest, OpensOnceWithTheVersionOfWhenItWasCreated) {
-  fw::testing::SetTraceSink([this](const std::string& step) { creations += step == "window create AboutBox.AboutBox"; });
+  fw::testing::SetTraceSink(
+      [this](const std::string& step) { creations += step == "window create AboutBox.AboutBox"; });
   auto first = ChooseAbout();
   ASSERT_TRUE(first);
   EXPECT_TRUE(fw::testing::IsOnScreen(*first));
@@ -155,7 +156,7 @@ TEST_P(AboutBoxLinkTest, EveryPointOfTheDrawnTextOpensTheLinkAndNoPointBesideThe
 INSTANTIATE_TEST_SUITE_P(Links, AboutBoxLinkTest,
                          ::testing::Values(Link{"StaticText4", "Canvas1", contact::kWebPage},
                                            Link{"StaticText2", "Canvas2", AboutBox::MailLink().c_str()}),
-                         [](const auto& info) { return std::string(info.param.area); });
+                         [](const auto& c) { return std::string(c.param.area); });
 
 }  // namespace
 }  // namespace korvane

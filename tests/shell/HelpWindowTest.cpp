@@ -36,10 +36,11 @@ TEST(HelpText, Has38LinesOfSevenBitTextInItsFixedShape) {
   std::string shape;
   for (const std::string& line : lines) shape += line.empty() ? '.' : 'x';
   EXPECT_EQ(shape, "x..x.x.x.x.x.x.x.x.x.x...x.x..x.x..x.x");
-  EXPECT_EQ((std::vector<std::string>{lines.at(3), lines.at(13), lines.at(19), lines.at(25), lines.at(30), lines.at(35)}),
-            (std::vector<std::string>{"-----     Using Korvane:     -----", "-----     About the Authors     -----",
-                                      "-----     Legal:     -----", "Limited Warranty/Limitation of Liability",
-                                      "Customer Support", "General"}));
+  EXPECT_EQ(
+      (std::vector<std::string>{lines.at(3), lines.at(13), lines.at(19), lines.at(25), lines.at(30), lines.at(35)}),
+      (std::vector<std::string>{"-----     Using Korvane:     -----", "-----     About the Authors     -----",
+                                "-----     Legal:     -----", "Limited Warranty/Limitation of Liability",
+                                "Customer Support", "General"}));
 }
 
 TEST(HelpText, TheUsingSectionMatchesWhatTheQuizzesDo) {
@@ -82,7 +83,8 @@ class HelpWindowTest : public test::ProgramTest {
 };
 
 TEST_F(HelpWindowTest, EveryChoiceShowsOneCopyOfTheTextInOneWindow) {
-  fw::testing::SetTraceSink([this](const std::string& step) { creations += step == "window create AboutWindow.AboutWindow"; });
+  fw::testing::SetTraceSink(
+      [this](const std::string& step) { creations += step == "window create AboutWindow.AboutWindow"; });
   auto first = ChooseHelp();
   ASSERT_TRUE(first);
   EXPECT_TRUE(fw::testing::IsOnScreen(*first));
@@ -143,7 +145,7 @@ TEST_P(FixedSizeTest, KeepsItsSize) {
 INSTANTIATE_TEST_SUITE_P(Shell, FixedSizeTest,
                          ::testing::Values(FixedWindow{"AboutMenu", AboutBox::kClassName, 443, 187},
                                            FixedWindow{"AboutAuthorsMenu", AboutWindow::kClassName, 440, 328}),
-                         [](const auto& info) { return std::string(info.param.item); });
+                         [](const auto& c) { return std::string(c.param.item); });
 
 // --- Menus -------------------------------------------------------------------
 

@@ -27,8 +27,12 @@ namespace {
 std::string Quoted(const std::string& bytes) {
   const char* hex = "0123456789abcdef";
   std::string out = "\"";
-  for (unsigned char c : bytes)
-    out += c == '\r' ? std::string("\\r") : c < 0x20 ? std::string{'\\', 'x', hex[c >> 4], hex[c & 15]} : std::string(1, static_cast<char>(c));
+  for (char c : bytes) {
+    const auto u = static_cast<unsigned char>(c);
+    out += c == '\r'  ? std::string("\\r")
+           : u < 0x20 ? std::string{'\\', 'x', hex[u >> 4], hex[u & 15]}
+                      : std::string(1, c);
+  }
   return out + "\"";
 }
 
