@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <initializer_list>
 #include <ostream>
 #include <string>
 
@@ -26,5 +27,12 @@ struct CaseName {
     return name;
   }
 };
+
+// Hand-built binary data: each value one byte.
+inline std::string Bytes(std::initializer_list<int> values) {
+  std::string out;
+  for (int v : values) out.push_back(static_cast<char>(v));
+  return out;
+}
 
 }  // namespace korvane_test

@@ -1,9 +1,15 @@
+// The main window: its layout, the topic list and the reader over fixture
+// data, and its failures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "browser/Window1.h"
-#include "declare/Declare.h"
+#include "codec/StyleScrap.h"
 #include "framework/Testing.h"
 #include "framework/testing/Simulate.h"
+#include "shell/App.h"
 #include "tests/support/Program.h"
 
 namespace korvane {
@@ -15,71 +21,120 @@ using fw::testing::GeometryOf;
 class MainWindowTest : public test::ProgramTest {
  protected:
   void SetUp() override { StartWithRealData(); }
-  std::shared_ptr<Window1> Main() { return Window1::Instance(); }
-  std::shared_ptr<fw::RectControl> Control(const char* name) {
-    return fw::RuntimeWindowControlByName(Main(), name);
-  }
 };
 
-TEST_F(MainWindowTest, OpensAtItsMinimumWithTheMenuBarAboveTheContent) {
-  auto w = Main();
+// The list keeps its width, the reader takes the rest and a 14-pixel strip
+// stays free below both; the window stays within 625 by 432 and 3000 by 3000.
+TEST_F(MainWindowTest, OpensAtItsMinimumAndResizingGrowsOnlyTheReader) {
+  auto w = Window1::Instance();
   EXPECT_TRUE(fw::testing::IsOnScreen(*w));
-  auto content = ContentBox(*w);
-  EXPECT_EQ(content.width, 625);
-  EXPECT_EQ(content.height, 432);
+  EXPECT_EQ(w->MenuBar(), App()->MenuBar());
   EXPECT_EQ(fw::testing::MenuBarTitles(*w), (std::vector<std::string>{"File", "Edit", "Quiz", "Help"}));
-
-  auto list = GeometryOf(*Control("BrowserListBox"));
-  auto reader = GeometryOf(*Control("BrowserEditField"));
-  EXPECT_EQ(list.left, 0);
-  EXPECT_EQ(list.width, 181);
-  EXPECT_EQ(list.height, 418);
-  EXPECT_EQ(reader.left, 180);  // shares the list's last column
-  EXPECT_EQ(reader.left + reader.width, 626);  // one pixel past the window's edge
-  EXPECT_EQ(reader.height, 418);
-}
-
-TEST_F(MainWindowTest, ResizingGrowsTheReaderAndKeepsTheListWidthAndTheBottomStrip) {
-  auto w = Main();
-  w->SetSize(900, 600);
-  fw::testing::ProcessEvents();
-  EXPECT_EQ(ContentBox(*w).width, 900);
-  EXPECT_EQ(ContentBox(*w).height, 600);
-  auto list = GeometryOf(*Control("BrowserListBox"));
-  auto reader = GeometryOf(*Control("BrowserEditField"));
-  EXPECT_EQ(list.width, 181);
-  EXPECT_EQ(list.height, 586);
-  EXPECT_EQ(reader.left, 180);
-  EXPECT_EQ(reader.left + reader.width, 901);
-  EXPECT_EQ(reader.height, 586);  // the 14-pixel strip stays free
-
-  w->SetSize(100, 100);  // below the minimum
-  fw::testing::ProcessEvents();
-  EXPECT_EQ(ContentBox(*w).width, 625);
-  EXPECT_EQ(ContentBox(*w).height, 432);
+  for (auto [asked, shown] : {std::pair{625, 625}, std::pair{900, 900}, std::pair{100, 625}}) {
+    w->SetSize(asked, asked * 2 / 3);
+    fw::testing::ProcessEvents();
+    const int height = std::max(432, asked * 2 / 3);
+    EXPECT_EQ(ContentBox(*w).width, shown);
+    EXPECT_EQ(ContentBox(*w).height, height);
+    auto list = GeometryOf(*fw::RuntimeWindowControlByName(w, "BrowserListBox"));
+    auto reader = GeometryOf(*fw::RuntimeWindowControlByName(w, "BrowserEditField"));
+    EXPECT_EQ(list.left, 0);
+    EXPECT_EQ(list.width, 181);
+    EXPECT_EQ(list.height, height - 14);
+    EXPECT_EQ(reader.left, 180);  // shares the list's last column
+    EXPECT_EQ(reader.left + reader.width, shown + 1);  // one pixel past the window's edge
+    EXPECT_EQ(reader.height, height - 14);
+  }
   w->SetSize(5000, 5000);
   EXPECT_EQ(w->Width(), 3000);
   EXPECT_EQ(w->Height(), 3000);
 }
 
 TEST_F(MainWindowTest, CloseBoxQuits) {
-  EXPECT_FALSE(fw::testing::QuitRequested());
-  fw::testing::ClickCloseBox(*Main());
+  fw::testing::ClickCloseBox(*Window1::Instance());
   EXPECT_TRUE(fw::testing::QuitRequested());
 }
 
-TEST_F(MainWindowTest, CommandWQuitsWhileTheMainWindowIsInFront) {
-  ASSERT_TRUE(fw::testing::PressShortcut(*Main(), "Cmd+W"));
+const char* const kDataMissing = "The \"DATA\" folder is missing. Must quit.";
+
+class TopicBrowserTest : public test::ProgramTest {
+ protected:
+  void StartWith(const std::vector<codec::ResourceSpec>& set) { Start(test::WriteResourceFile(dir, set)); }
+  static std::shared_ptr<fw::Listbox> List() {
+    return declare::Find<fw::Listbox>(Window1::Instance(), "BrowserListBox");
+  }
+  static std::shared_ptr<fw::EditField> Reader() {
+    return declare::Find<fw::EditField>(Window1::Instance(), "BrowserEditField");
+  }
+  test::TempDir dir;
+};
+
+TEST_F(TopicBrowserTest, ListsTheFortyThreeTopicsAndShowsTheFirst) {
+  StartWith(test::FixtureResources());
+  auto list = List();
+  ASSERT_EQ(list->ListCount(), 43);
+  for (int k = 0; k < 43; ++k) EXPECT_EQ(list->List(k), fw::String("Topic " + std::to_string(k)));
+  EXPECT_EQ(list->ListIndex(), 0);
+  EXPECT_EQ(Reader()->Text(), fw::String("Text of topic 0"));
+  EXPECT_FALSE(fw::testing::StyleAt(*Reader(), 2).bold);
+  EXPECT_TRUE(fw::testing::StyleAt(*Reader(), 6).bold);
+  EXPECT_EQ(Reader()->SelStart(), 0);
+  EXPECT_EQ(Window1::Instance()->Title(), fw::String("Korvane: Topic 0"));
+  EXPECT_TRUE(messages.empty());
+}
+
+// Every selection reads the resources afresh.
+TEST_F(TopicBrowserTest, TheTextIsFoundByTheRowsNameAndTheStyleByItsIndex) {
+  auto set = test::FixtureResources();
+  // Row 2 carries the name of row 1: it shows row 1's text with its own style table.
+  for (auto& r : set)
+    if (r.type == "TEXT" && r.id == 130) r.name = "Topic 1";
+  codec::StyleElement italic{.startChar = 0, .height = 16, .ascent = 12, .font = 3,
+                             .face = codec::kFaceItalic, .size = 12};
+  test::Replace(set, "styl", 130, codec::EncodeStyleScrap({italic}));
+  StartWith(set);
+  int opened = 0;
+  fw::testing::SetTraceSink([&](const std::string& step) { opened += step == "open resource fork"; });
+  fw::testing::ClickRow(*List(), 2);
+  EXPECT_EQ(Reader()->Text(), fw::String("Text of topic 1"));
+  EXPECT_TRUE(fw::testing::StyleAt(*Reader(), 1).italic);
+  EXPECT_EQ(Window1::Instance()->Title(), fw::String("Korvane: Topic 1"));
+  Reader()->SetSelStart(4);
+  fw::testing::ClickRow(*List(), 1);
+  EXPECT_FALSE(fw::testing::StyleAt(*Reader(), 1).italic);
+  EXPECT_EQ(Reader()->SelStart(), 0);
+  fw::testing::ClickRow(*List(), 2);
+  fw::testing::SetTraceSink(nullptr);
+  EXPECT_EQ(opened, 3);
+}
+
+TEST_F(TopicBrowserTest, WithoutAResourceFileTheFixedMessageQuitsWithAnEmptyList) {
+  Start("");
+  EXPECT_EQ(messages, std::vector<std::string>{kDataMissing});
+  EXPECT_TRUE(fw::testing::QuitRequested());
+  EXPECT_EQ(List()->ListCount(), 0);
+  EXPECT_EQ(Reader()->Text(), fw::String(""));
+  EXPECT_EQ(Window1::Instance()->Title(), fw::String(""));
+}
+
+TEST_F(TopicBrowserTest, FewerTopicsStillGiveFortyThreeRowsAndAnEmptyRowQuits) {
+  auto set = test::FixtureResources();
+  for (int id = 160; id <= 170; ++id) test::Remove(set, "TEXT", id);
+  StartWith(set);
+  ASSERT_EQ(List()->ListCount(), 43);
+  EXPECT_EQ(List()->List(42), fw::String(""));
+  EXPECT_TRUE(messages.empty());
+  fw::testing::ClickRow(*List(), 42);
+  EXPECT_EQ(messages, std::vector<std::string>{kDataMissing});
   EXPECT_TRUE(fw::testing::QuitRequested());
 }
 
-TEST_F(MainWindowTest, ReferringAgainReturnsTheSameWindowEvenWhenHidden) {
-  auto first = Main();
-  first->Hide();
-  fw::testing::ProcessEvents();
-  EXPECT_FALSE(fw::testing::IsOnScreen(*first));
-  EXPECT_EQ(Main(), first);
-  EXPECT_EQ(fw::String("Korvane: Ad Hominem"), first->Title());
+TEST_F(TopicBrowserTest, AGarbageStyleTableStillShowsTheText) {
+  auto set = test::FixtureResources();
+  test::Replace(set, "styl", 128, std::string("\x7F\xFF garbage that is not a style table", 36));
+  StartWith(set);
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(Reader()->Text(), fw::String("Text of topic 0"));
 }
 
 }  // namespace

@@ -3,19 +3,15 @@
 #include <climits>
 
 #include "codec/PropertyRecord.h"
+#include "tests/TestCase.h"
 
 using codec::Color;
 using codec::DecodeRecord;
 using codec::EncodeRecord;
 using codec::PropertyRecordError;
+using korvane_test::Bytes;
 
 namespace {
-
-std::string Bytes(std::initializer_list<int> values) {
-  std::string out;
-  for (int v : values) out.push_back(static_cast<char>(v));
-  return out;
-}
 
 TEST(PropertyRecord, EncodesEachTypeInItsFixedLayout) {
   // The hint window's record begins like this.
@@ -28,24 +24,6 @@ TEST(PropertyRecord, EncodesEachTypeInItsFixedLayout) {
   EXPECT_EQ(EncodeRecord({{"Index", INT32_MIN}}), "Index " + Bytes({0x80, 0, 0, 0}));
   EXPECT_EQ(EncodeRecord({{"Text", ""}}), "Text " + Bytes({0, 0, 0, 0}));
   EXPECT_EQ(EncodeRecord({{"DefaultRowHeight", -1}}), "DefaultRowHeight " + Bytes({0xFF, 0xFF, 0xFF, 0xFF}));
-}
-
-TEST(PropertyRecord, RoundTripsInRecordOrderWithUtf8Strings) {
-  std::string record = EncodeRecord({
-      {"Name", "StaticText1"},
-      {"Text", "Text && Quizzes\r\xC2\xA9 2026"},
-      {"Multiline", true},
-      {"TextColor", Color{63, 63, 63}},
-      {"Top", -5},
-  });
-  auto entries = DecodeRecord(record);
-  ASSERT_EQ(entries.size(), 5u);
-  EXPECT_EQ(entries[0].name, "Name");
-  EXPECT_EQ(std::get<std::string>(entries[1].value), "Text && Quizzes\r\xC2\xA9 2026");
-  EXPECT_EQ(entries[2].name, "Multiline");  // the spelling the record uses
-  EXPECT_TRUE(std::get<bool>(entries[2].value));
-  EXPECT_EQ(std::get<Color>(entries[3].value), (Color{63, 63, 63}));
-  EXPECT_EQ(std::get<std::int32_t>(entries[4].value), -5);
 }
 
 TEST(PropertyRecord, NamesMatchWithoutRegardToCase) {

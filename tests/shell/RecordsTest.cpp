@@ -1,70 +1,116 @@
+// What the program declares as data, decoded to one line an entry and held
+// against declared.golden: every window's record and its controls' records,
+// the menu bar and the file type. A deliberate change is taken by
+//   KORVANE_UPDATE_GOLDEN=1 build/shell_tests --gtest_filter='Declared.*'
+// and then reviewed in the diff.
 #include <gtest/gtest.h>
 
-#include <set>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 
 #include "browser/Window1.h"
 #include "codec/PropertyRecord.h"
+#include "framework/FileType.h"
 #include "quiz/HintWindow.h"
 #include "quiz/ResultsWindow.h"
 #include "quiz/RireradQuiz.h"
 #include "shell/AboutBox.h"
 #include "shell/AboutWindow.h"
+#include "shell/App.h"
+#include "tests/support/Program.h"
 
 namespace korvane {
 namespace {
 
-std::string Bytes(std::initializer_list<int> values) {
-  std::string out;
-  for (int v : values) out.push_back(static_cast<char>(v));
-  return out;
-}
-
-TEST(Records, TheHintWindowsRecordHasTheDeclaredBytes) {
-  const std::string& record = HintWindow::WindowRecord();
-  std::string start = "Placement " + Bytes({0, 0, 0, 2}) + "Width " + Bytes({0, 0, 1, 0x47});
-  EXPECT_EQ(record.substr(0, start.size()), start);
-  EXPECT_NE(record.find("HasBackColor " + Bytes({1})), std::string::npos);
-  EXPECT_NE(record.find("BackColor " + Bytes({0xFC, 0xFF, 0xE5})), std::string::npos);
-  EXPECT_NE(record.find("Title " + Bytes({0, 0, 0, 4}) + "Hint"), std::string::npos);
-  auto entries = codec::DecodeRecord(record);
-  ASSERT_EQ(entries.size(), 22u);
-  EXPECT_EQ(entries.back().name, "MacProcID");
-}
-
-TEST(Records, ControlRecordsEndWithNoIndexAndTheirName) {
-  const std::string& record = HintWindow::ControlRecord("HintText");
-  std::string tail = "Index " + Bytes({0x80, 0, 0, 0}) + "Name " + Bytes({0, 0, 0, 8}) + "HintText";
-  ASSERT_GE(record.size(), tail.size());
-  EXPECT_EQ(record.substr(record.size() - tail.size()), tail);
-  EXPECT_NE(record.find("Text " + Bytes({0, 0, 0, 0})), std::string::npos);  // empty Text
-}
-
-// A control is found by the name its table line gives, and its record sets
-// that same name: the two must agree, once per window.
-template <class W>
-void ExpectEachControlNamedOnceAndByItsRecord(std::size_t count) {
-  SCOPED_TRACE(W::kClassName);
-  const auto& table = W::Declared();
-  EXPECT_EQ(table.size(), count);
-  std::set<std::string> names;
-  for (const auto& control : table) {
-    EXPECT_TRUE(names.insert(control.Name()).second) << control.Name() << " declared twice";
-    std::string named;
-    for (const auto& e : codec::DecodeRecord(control.Record()))
-      if (e.canonical == "Name") named = std::get<std::string>(e.value);
-    EXPECT_EQ(named, control.Name());
-    EXPECT_EQ(&W::ControlRecord(control.Name()), &control.Record());
+// Control bytes escaped, so that every entry is one readable line.
+std::string Quoted(const std::string& bytes) {
+  const char* hex = "0123456789abcdef";
+  std::string out = "\"";
+  for (char c : bytes) {
+    const auto u = static_cast<unsigned char>(c);
+    out += c == '\r'  ? std::string("\\r")
+           : u < 0x20 ? std::string{'\\', 'x', hex[u >> 4], hex[u & 15]}
+                      : std::string(1, c);
   }
-  EXPECT_THROW(W::ControlRecord("NoSuchControl"), fw::PropertyRecordException);
+  return out + "\"";
 }
 
-TEST(Records, EveryWindowDeclaresEachControlOnceUnderTheNameItsRecordSets) {
-  ExpectEachControlNamedOnceAndByItsRecord<Window1>(2);
-  ExpectEachControlNamedOnceAndByItsRecord<RireradQuiz>(25);
-  ExpectEachControlNamedOnceAndByItsRecord<HintWindow>(1);
-  ExpectEachControlNamedOnceAndByItsRecord<ResultsWindow>(1);
-  ExpectEachControlNamedOnceAndByItsRecord<AboutBox>(7);
-  ExpectEachControlNamedOnceAndByItsRecord<AboutWindow>(1);
+void Describe(std::ostream& out, const std::string& record) {
+  for (const auto& e : codec::DecodeRecord(record)) {
+    out << "  " << e.name << ' ';
+    if (auto* i = std::get_if<std::int32_t>(&e.value)) out << "integer " << *i;
+    if (auto* b = std::get_if<bool>(&e.value)) out << "boolean " << (*b ? "true" : "false");
+    if (auto* c = std::get_if<codec::Color>(&e.value))
+      out << "colour " << int(c->red) << ' ' << int(c->green) << ' ' << int(c->blue);
+    if (auto* s = std::get_if<std::string>(&e.value)) out << "string " << Quoted(*s);
+    out << '\n';
+  }
+}
+
+template <class W>
+void DescribeWindow(std::ostream& out) {
+  out << "window " << W::kClassName << '\n';
+  Describe(out, W::WindowRecord());
+  for (const auto& control : W::Declared()) {
+    out << "control " << control.Name() << '\n';
+    Describe(out, control.Record());
+    // The control is added and found under its table name, its record names it.
+    for (const auto& e : codec::DecodeRecord(control.Record()))
+      if (e.canonical == "Name") {
+        EXPECT_EQ(std::get<std::string>(e.value), control.Name());
+      }
+  }
+}
+
+void DescribeMenu(std::ostream& out, const fw::MenuItem& menu, const std::string& indent) {
+  for (int i = 0; i < menu.Count(); ++i) {
+    auto item = menu.Item(i);
+    out << indent << item->Name().Bytes() << ' ' << Quoted(item->Text().Bytes()) << " shortcut "
+        << Quoted(item->KeyboardShortcut().Bytes()) << (item->AutoEnable() ? " autoenable" : "")
+        << (std::dynamic_pointer_cast<fw::QuitMenuItem>(item) ? " quit" : "")
+        << (std::dynamic_pointer_cast<fw::AppleMenuItem>(item) ? " application-menu" : "") << '\n';
+    DescribeMenu(out, *item, indent + "  ");
+  }
+}
+
+class Declared : public test::ProgramTest {
+ protected:
+  void SetUp() override { StartWithRealData(); }
+};
+
+TEST_F(Declared, AsInTheGoldenFile) {
+  std::ostringstream now;
+  DescribeWindow<Window1>(now);
+  DescribeWindow<RireradQuiz>(now);
+  DescribeWindow<HintWindow>(now);
+  DescribeWindow<ResultsWindow>(now);
+  DescribeWindow<AboutBox>(now);
+  DescribeWindow<AboutWindow>(now);
+  now << "menu bar\n";
+  DescribeMenu(now, *App()->MenuBar(), "  ");
+  for (const auto& t : fw::RegisteredFileTypes())
+    now << "file type " << Quoted(t.name.Bytes()) << " type " << Quoted(t.type.Bytes()) << " creator "
+        << Quoted(t.creator.Bytes()) << " extensions " << Quoted(t.extensions.Bytes()) << '\n';
+
+  if (std::getenv("KORVANE_UPDATE_GOLDEN")) {
+    std::ofstream(KORVANE_GOLDEN_FILE, std::ios::binary) << now.str();
+    GTEST_SKIP() << "wrote " << KORVANE_GOLDEN_FILE;
+  }
+  std::ifstream file(KORVANE_GOLDEN_FILE, std::ios::binary);
+  ASSERT_TRUE(file) << KORVANE_GOLDEN_FILE << " is missing";
+  std::istringstream actual(now.str());
+  std::string want, got, section;
+  for (int line = 1;; ++line) {
+    const bool moreWanted = static_cast<bool>(std::getline(file, want));
+    const bool moreGot = static_cast<bool>(std::getline(actual, got));
+    if (!moreWanted && !moreGot) break;
+    if (!moreWanted) want = "<end>";
+    if (!moreGot) got = "<end>";
+    ASSERT_EQ(want, got) << "first difference at line " << line << " of " << KORVANE_GOLDEN_FILE << ", in "
+                         << section << " (KORVANE_UPDATE_GOLDEN=1 rewrites it)";
+    if (!want.starts_with(' ')) section = want;
+  }
 }
 
 }  // namespace
