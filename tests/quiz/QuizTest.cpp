@@ -32,12 +32,9 @@ using fw::testing::IsMenuItemEnabled;
 
 class QuizTest : public ProgramTest {
  protected:
-  // Starts over the fixture data set, changed by `edit` first.
+  // Tells the two sounds apart.
   void StartWith(const std::function<void(std::vector<codec::ResourceSpec>&)>& edit = nullptr) {
-    auto set = FixtureResources();
-    if (edit) edit(set);
-    resourceFile = WriteResourceFile(dir, set);
-    Start(resourceFile);
+    ProgramTest::StartWith(edit);
     fw::testing::SetSoundObserver([this](const fw::Sound& s) {
       sounds.push_back(&s == rightsound().get() ? "right" : &s == wrongsound().get() ? "wrong" : "other");
     });
@@ -74,8 +71,6 @@ class QuizTest : public ProgramTest {
 
   std::vector<std::string> sounds;  // "right" or "wrong", in order
   std::map<std::string, int> traced;  // runtime steps, for a test that watches them
-  TempDir dir;
-  std::string resourceFile;
 };
 
 // --- Loading -----------------------------------------------------------------

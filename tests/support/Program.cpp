@@ -120,9 +120,16 @@ void ShutdownProgram() {
   fw::testing::ResetRuntime();
 }
 
-void ProgramTest::Start(const std::string& resourceFile) {
+void ProgramTest::Start(const std::string& file) {
   started = true;
-  StartProgram(resourceFile, *this);
+  StartProgram(file, *this);
+}
+
+void ProgramTest::StartWith(const std::function<void(std::vector<codec::ResourceSpec>&)>& edit) {
+  auto set = FixtureResources();
+  if (edit) edit(set);
+  resourceFile = WriteResourceFile(dir, set);
+  Start(resourceFile);
 }
 
 void ProgramTest::Shutdown() {

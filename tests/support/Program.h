@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -66,11 +67,16 @@ void ShutdownProgram();
 class ProgramTest : public ::testing::Test, protected Recorder {
  protected:
   void TearDown() override { Shutdown(); }
-  void Start(const std::string& resourceFile);
+  void Start(const std::string& file);
   void StartWithRealData() { Start(RealResourceFile()); }
+  // Starts over the fixture data set, changed by `edit` first, written to
+  // `resourceFile` in `dir`.
+  void StartWith(const std::function<void(std::vector<codec::ResourceSpec>&)>& edit = nullptr);
   void Shutdown();
 
   bool started = false;
+  TempDir dir;
+  std::string resourceFile;
 };
 
 }  // namespace korvane::test
