@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <cctype>
+#include <filesystem>
 #include <initializer_list>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 
 namespace korvane_test {
@@ -34,5 +38,26 @@ inline std::string Bytes(std::initializer_list<int> values) {
   for (int v : values) out.push_back(static_cast<char>(v));
   return out;
 }
+
+// A fresh temporary folder, removed with the object.
+class TempDir {
+ public:
+  TempDir() {
+    std::string name = (std::filesystem::temp_directory_path() / "korvane-test-XXXXXX").string();
+    if (mkdtemp(name.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
+    path_ = name;
+  }
+  ~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path Path(const std::string& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
 
 }  // namespace korvane_test

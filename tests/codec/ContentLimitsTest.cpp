@@ -4,12 +4,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include <unistd.h>
-
 #include "codec/ContentLimits.h"
 #include "codec/FileBytes.h"
 #include "codec/ResourceMap.h"
 #include "codec/ResourceWriter.h"
+#include "tests/TestCase.h"
 
 namespace codec {
 namespace {
@@ -51,12 +50,12 @@ TEST(ContentLimits, ReaderTakesFilesUpToTheSizeThePackerWrites) {
   const std::string over = FileOfSize(kMaxResourceFileBytes + 1);
   EXPECT_FALSE(ResourceMap::Parse(over));
 
-  const auto path = std::filesystem::temp_directory_path() / ("korvane-limits-" + std::to_string(getpid()));
+  const korvane_test::TempDir dir;
+  const auto path = dir.Path("Korvane.rsrc");
   for (const std::string* bytes : {&largest, &over}) {
     std::ofstream(path, std::ios::binary).write(bytes->data(), static_cast<std::streamsize>(bytes->size()));
     EXPECT_EQ(ReadFileBytes(path).has_value(), bytes == &largest);
   }
-  std::filesystem::remove(path);
 }
 
 }  // namespace

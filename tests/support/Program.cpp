@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <random>
 
 #include "codec/ContentIds.h"
 #include "codec/StyleScrap.h"
@@ -17,17 +16,6 @@
 #include "shell/Main.h"
 
 namespace korvane::test {
-
-TempDir::TempDir() {
-  std::random_device rd;
-  path_ = std::filesystem::temp_directory_path() / ("korvane-test-" + std::to_string(rd()));
-  std::filesystem::create_directories(path_);
-}
-
-TempDir::~TempDir() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
 
 std::vector<std::string> CrLines(const std::string& text) {
   std::vector<std::string> lines(1);

@@ -11,21 +11,11 @@
 
 #include "codec/QuizRecord.h"
 #include "codec/ResourceWriter.h"
+#include "tests/TestCase.h"
 
 namespace korvane::test {
 
-// A fresh temporary folder, removed with the object.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  std::filesystem::path Path(const std::string& name) const { return path_ / name; }
-
- private:
-  std::filesystem::path path_;
-};
+using korvane_test::TempDir;
 
 // The resource file packed from data/ at build time.
 std::string RealResourceFile();
