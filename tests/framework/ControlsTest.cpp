@@ -39,15 +39,13 @@ TEST_F(ControlsTest, ALabelShowsAStoredDoubleAmpersandAsOneAndCrAsALineBreak) {
   label->SetText("Text && Quizzes\rby us & friends");
   EXPECT_EQ(label->Text(), String("Text && Quizzes\rby us & friends"));
   EXPECT_EQ(testing::ShownText(*label), "Text & Quizzes\nby us & friends");
-}
-
-TEST_F(ControlsTest, AOneLineLabelWidensToShowItsWholeTextAsFarAsTheWindowAllows) {
+  // A one-line label widens to show its whole text as far as the window allows.
   const std::string text = "a line far wider than its label";
-  auto label = Add<StaticText>("Wide", At(10, 10, 50, 16) + codec::EncodeRecord({{"Text", text}}));
+  auto wide = Add<StaticText>("Wide", At(10, 10, 50, 16) + codec::EncodeRecord({{"Text", text}}));
   auto edge = Add<StaticText>("Edge", At(420, 40, 30, 16) + codec::EncodeRecord({{"Text", text}}));
   testing::ProcessEvents();
-  EXPECT_EQ(label->Width(), 50);  // the declared width stays
-  EXPECT_GE(testing::GeometryOf(*label).width, testing::TextWidth(*label, text));
+  EXPECT_EQ(wide->Width(), 50);  // the declared width stays
+  EXPECT_GE(testing::GeometryOf(*wide).width, testing::TextWidth(*wide, text));
   EXPECT_EQ(testing::GeometryOf(*edge).width, 460 - 420);
 }
 

@@ -62,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(TextFunctions, ValTest,
                                            ValCase{"1e-400", 0}, ValCase{"-123.4e-400", 0},
                                            ValCase{"12e-99999999999999999999", 0}));
 
-TEST(TextFunctions, StrAndConversionToInt32) {
+// Comparison ignores the case of letters only; concatenation with raw data is raw.
+TEST(TextFunctions, StrConversionToInt32ComparisonAndConcatenation) {
   EXPECT_EQ(Str(17).Bytes(), "17");
   EXPECT_EQ(Str(-3).Bytes(), "-3");
   EXPECT_EQ(CvtReal64ToSInt32(3.99), 3);
@@ -71,15 +72,9 @@ TEST(TextFunctions, StrAndConversionToInt32) {
   EXPECT_EQ(CvtReal64ToSInt32(1e12), std::numeric_limits<std::int32_t>::max());
   EXPECT_EQ(CvtReal64ToSInt32(-1e12), std::numeric_limits<std::int32_t>::min());
   EXPECT_EQ(CvtReal64ToSInt32(std::nan("")), 0);
-}
-
-TEST(TextFunctions, ComparisonIgnoresTheCaseOfLettersOnly) {
   EXPECT_EQ(StringCompare("FileClose", "fileclose"), 0);
   EXPECT_LT(StringCompare("a", "b"), 0);
   EXPECT_GT(StringCompare("ab", "a"), 0);
-}
-
-TEST(TextFunctions, ConcatenationWithRawDataIsRaw) {
   String joined = String("A. ") + String::Raw("X");
   EXPECT_EQ(joined.Bytes(), "A. X");
   EXPECT_TRUE(joined.IsRaw());

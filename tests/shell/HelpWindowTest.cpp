@@ -65,6 +65,7 @@ class HelpWindowTest : public test::ProgramTest {
   int creations = 0;
 };
 
+// The text cannot be edited there and shows in one style.
 TEST_F(HelpWindowTest, EveryChoiceShowsOneCopyOfTheTextInOneWindow) {
   fw::testing::SetTraceSink(
       [this](const std::string& step) { creations += step == "window create AboutWindow.AboutWindow"; });
@@ -76,6 +77,14 @@ TEST_F(HelpWindowTest, EveryChoiceShowsOneCopyOfTheTextInOneWindow) {
   std::string withLineFeeds = HelpText();
   std::replace(withLineFeeds.begin(), withLineFeeds.end(), '\r', '\n');
   EXPECT_EQ(fw::testing::ShownText(*Field(first)), withLineFeeds);
+  fw::testing::Click(*Field(first));
+  fw::testing::TypeKey(*first, 'x');
+  EXPECT_EQ(Field(first)->Text().Bytes(), HelpText());
+  const auto style = fw::testing::StyleAt(*Field(first), 0);
+  const auto last = fw::testing::StyleAt(*Field(first), static_cast<int>(HelpText().size()) - 2);
+  EXPECT_EQ(std::tie(style.pixelSize, style.family), std::tie(last.pixelSize, last.family));
+  EXPECT_EQ(style.pixelSize, 10);
+  EXPECT_FALSE(style.bold || style.italic || style.underline);
 
   Field(first)->SetText("scribbled");
   EXPECT_EQ(ChooseHelp(), first);
@@ -88,20 +97,6 @@ TEST_F(HelpWindowTest, EveryChoiceShowsOneCopyOfTheTextInOneWindow) {
   auto second = ChooseHelp();
   EXPECT_NE(first, second);
   EXPECT_EQ(Field(second)->Text().Bytes(), HelpText());
-}
-
-TEST_F(HelpWindowTest, TheTextCannotBeEditedAndShowsInOneStyle) {
-  auto w = ChooseHelp();
-  auto field = Field(w);
-  fw::testing::Click(*field);
-  fw::testing::TypeKey(*w, 'x');
-  EXPECT_EQ(field->Text().Bytes(), HelpText());
-  auto first = fw::testing::StyleAt(*field, 0);
-  auto last = fw::testing::StyleAt(*field, static_cast<int>(HelpText().size()) - 2);
-  EXPECT_EQ(first.pixelSize, 10);
-  EXPECT_EQ(last.pixelSize, 10);
-  EXPECT_EQ(first.family, last.family);
-  EXPECT_FALSE(first.bold || first.italic || first.underline);
 }
 
 // The About box and the help window keep their size, whatever is asked.
@@ -134,6 +129,7 @@ INSTANTIATE_TEST_SUITE_P(Shell, FixedSizeTest,
 
 class MenuBarTest : public HelpWindowTest {};
 
+// Quit also by its shortcut.
 TEST_F(MenuBarTest, QuizItemsFollowTheQuizStateWhileAboutHelpCloseAndQuitStayEnabled) {
   for (bool running : {false, true, false}) {
     quizing = running;
@@ -144,6 +140,8 @@ TEST_F(MenuBarTest, QuizItemsFollowTheQuizStateWhileAboutHelpCloseAndQuitStayEna
     for (const char* edit : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"})
       EXPECT_FALSE(fw::testing::IsMenuItemEnabled(edit)) << edit;
   }
+  ASSERT_TRUE(fw::testing::PressShortcut(*Window1::Instance(), "Cmd+Q"));
+  EXPECT_TRUE(fw::testing::QuitRequested());
 }
 
 TEST_F(MenuBarTest, FileCloseClosesOnlyTheWindowInFrontAndInTheMainWindowQuits) {
@@ -166,11 +164,6 @@ TEST_F(MenuBarTest, FileCloseClosesOnlyTheWindowInFrontAndInTheMainWindowQuits) 
   EXPECT_TRUE(fw::testing::IsOnScreen(*Window1::Instance()));
 
   ASSERT_TRUE(fw::testing::PressShortcut(*Window1::Instance(), "Cmd+W"));
-  EXPECT_TRUE(fw::testing::QuitRequested());
-}
-
-TEST_F(MenuBarTest, QuitEndsTheProgramByItsShortcut) {
-  ASSERT_TRUE(fw::testing::PressShortcut(*Window1::Instance(), "Cmd+Q"));
   EXPECT_TRUE(fw::testing::QuitRequested());
 }
 

@@ -98,6 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"ElevenScenarios", 11, {}, 71, "exactly 10"}),
     korvane_test::CaseName());
 
+// A file without scenario tables is refused.
 TEST(QuizConverter, DotsAndBracketsInStringsAndCommentsAreNoStructure) {
   const std::string dots = Dotted(40), brackets(40, '[');
   const std::string quiz = QuizToml(10, Third([&](auto& s) {
@@ -108,9 +109,6 @@ TEST(QuizConverter, DotsAndBracketsInStringsAndCommentsAreNoStructure) {
   }));
   // Past the bounds, up to the key the quiz does not know.
   EXPECT_TRUE(Refuses([&] { ConvertQuiz(quiz, "q.toml"); }, "q.toml", 24, "unknown key \"x\""));
-}
-
-TEST(QuizConverter, RefusesAFileWithoutScenarioTables) {
   EXPECT_THROW(ConvertQuiz("", "q.toml"), PackError);
   EXPECT_THROW(ConvertQuiz("scenario = [1, 2]\n", "q.toml"), PackError);
 }

@@ -135,6 +135,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"CombiningMarks", "# T\n\ntext\n\na" + Repeat("\xCC\x81", 128) + "\n", 5, "word of 257 bytes"}),
     korvane_test::CaseName());
 
+// And a refusal reads as file:line: reason.
 TEST(TopicConverter, KeepsTopicsAndWordsAtTheirBounds) {
   // 3 bytes of title and breaks, then 81 lines of 100 bytes with their
   // spaces, then 89 more.
@@ -144,9 +145,6 @@ TEST(TopicConverter, KeepsTopicsAndWordsAtTheirBounds) {
 
   const std::string word(256, 'w');
   EXPECT_NO_THROW(ConvertTopic("# T\n\n" + word + " " + word + "-" + word + "\n\n> " + word + "\n", "t.md"));
-}
-
-TEST(TopicConverter, RefusalReadsAsFileColonLine) {
   EXPECT_STREQ(PackError("data/topics/straw-man.md", 3, "links are not supported").what(),
                "data/topics/straw-man.md:3: links are not supported");
 }
