@@ -252,9 +252,7 @@ std::vector<std::string> AnswerTwo(const std::function<void()>& meanwhile = {}) 
 
 // Opens the About box and closes it again: what its title canvas showed.
 std::string AboutTitle() {
-  fw::testing::ChooseMenuItem("AboutMenu");
-  fw::testing::ProcessEvents();
-  auto box = fw::GetImplicitWindow(AboutBox::kClassName);
+  auto box = test::Choose("AboutMenu", AboutBox::kClassName);
   if (!box || !fw::testing::IsOnScreen(*box)) return "no About box";
   auto title = declare::Find<fw::Canvas>(box, "Canvas4")->Backdrop();
   box->Close();

@@ -55,25 +55,17 @@ class HelpWindowTest : public test::ProgramTest {
  protected:
   void SetUp() override { StartWithRealData(); }
   static std::shared_ptr<fw::Window> ChooseHelp() {
-    EXPECT_TRUE(ChooseMenuItem("AboutAuthorsMenu"));
-    fw::testing::ProcessEvents();
-    return fw::GetImplicitWindow(AboutWindow::kClassName);
+    return test::Choose("AboutAuthorsMenu", AboutWindow::kClassName);
   }
   static std::shared_ptr<fw::EditField> Field(const std::shared_ptr<fw::Window>& w) {
     return declare::Find<fw::EditField>(w, "EditField1");
   }
-  int creations = 0;
 };
 
 // The text cannot be edited there and shows in one style.
-TEST_F(HelpWindowTest, EveryChoiceShowsOneCopyOfTheTextInOneWindow) {
-  fw::testing::SetTraceSink(
-      [this](const std::string& step) { creations += step == "window create AboutWindow.AboutWindow"; });
+TEST_F(HelpWindowTest, EveryChoiceShowsOneCopyOfTheText) {
   auto first = ChooseHelp();
   ASSERT_TRUE(first);
-  EXPECT_TRUE(fw::testing::IsOnScreen(*first));
-  EXPECT_EQ(fw::FrontWindow(), first);
-  EXPECT_TRUE(fw::testing::IsOnScreen(*Window1::Instance()));
   std::string withLineFeeds = HelpText();
   std::replace(withLineFeeds.begin(), withLineFeeds.end(), '\r', '\n');
   EXPECT_EQ(fw::testing::ShownText(*Field(first)), withLineFeeds);
@@ -89,35 +81,46 @@ TEST_F(HelpWindowTest, EveryChoiceShowsOneCopyOfTheTextInOneWindow) {
   Field(first)->SetText("scribbled");
   EXPECT_EQ(ChooseHelp(), first);
   EXPECT_EQ(Field(first)->Text().Bytes(), HelpText());
-  EXPECT_EQ(creations, 1);
-
-  fw::testing::ClickCloseBox(*first);
-  fw::testing::ProcessEvents();
-  EXPECT_FALSE(first->IsOpen());
-  auto second = ChooseHelp();
-  EXPECT_NE(first, second);
-  EXPECT_EQ(Field(second)->Text().Bytes(), HelpText());
+  first->Close();
+  EXPECT_EQ(Field(ChooseHelp())->Text().Bytes(), HelpText());
 }
 
-// The About box and the help window keep their size, whatever is asked.
+// The About box and the help window: each choice shows the one window in
+// front of the main window, of a fixed size whatever is asked; after its
+// close box the next choice makes it afresh.
 struct FixedWindow {
   const char* item;
   const char* className;
   int width, height;
 };
 
-class FixedSizeTest : public HelpWindowTest, public ::testing::WithParamInterface<FixedWindow> {};
+class FixedSizeTest : public HelpWindowTest, public ::testing::WithParamInterface<FixedWindow> {
+ protected:
+  int creations = 0;
+};
 
-TEST_P(FixedSizeTest, KeepsItsSize) {
-  ASSERT_TRUE(ChooseMenuItem(GetParam().item));
-  fw::testing::ProcessEvents();
-  auto w = fw::GetImplicitWindow(GetParam().className);
+TEST_P(FixedSizeTest, OpensOnceInFrontKeepsItsSizeAndAfterItsCloseBoxOpensAfresh) {
+  const std::string created = std::string("window create ") + GetParam().className;
+  fw::testing::SetTraceSink([this, created](const std::string& step) { creations += step == created; });
+  auto w = test::Choose(GetParam().item, GetParam().className);
+  ASSERT_TRUE(w);
+  EXPECT_TRUE(fw::testing::IsOnScreen(*w));
+  EXPECT_EQ(fw::FrontWindow(), w);
+  EXPECT_TRUE(fw::testing::IsOnScreen(*Window1::Instance()));  // the main window stays
   for (auto [width, height] : {std::pair{0, 0}, std::pair{900, 700}, std::pair{100, 100}, std::pair{440, 600}}) {
     if (width) w->SetSize(width, height);
     fw::testing::ProcessEvents();
     EXPECT_EQ(fw::testing::ContentBox(*w).width, GetParam().width);
     EXPECT_EQ(fw::testing::ContentBox(*w).height, GetParam().height);
   }
+  EXPECT_EQ(test::Choose(GetParam().item, GetParam().className), w);
+  EXPECT_EQ(creations, 1);
+  fw::testing::ClickCloseBox(*w);
+  fw::testing::ProcessEvents();
+  EXPECT_FALSE(w->IsOpen());
+  EXPECT_FALSE(fw::GetImplicitWindow(GetParam().className));
+  EXPECT_NE(test::Choose(GetParam().item, GetParam().className), w);
+  EXPECT_EQ(creations, 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shell, FixedSizeTest,
@@ -145,10 +148,7 @@ TEST_F(MenuBarTest, QuizItemsFollowTheQuizStateWhileAboutHelpCloseAndQuitStayEna
 }
 
 TEST_F(MenuBarTest, FileCloseClosesOnlyTheWindowInFrontAndInTheMainWindowQuits) {
-  ASSERT_TRUE(ChooseMenuItem("AboutAuthorsMenu"));
-  ASSERT_TRUE(ChooseMenuItem("AboutMenu"));
-  fw::testing::ProcessEvents();
-  auto help = fw::GetImplicitWindow(AboutWindow::kClassName), box = fw::GetImplicitWindow(AboutBox::kClassName);
+  auto help = ChooseHelp(), box = test::Choose("AboutMenu", AboutBox::kClassName);
   ASSERT_EQ(fw::FrontWindow(), box);
 
   ASSERT_TRUE(fw::testing::PressShortcut(*box, "Cmd+W"));

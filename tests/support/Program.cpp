@@ -11,6 +11,7 @@
 #include "codec/Wave.h"
 #include "framework/Runtime.h"
 #include "framework/Testing.h"
+#include "framework/testing/Simulate.h"
 #include "quiz/Module1.h"
 #include "shell/App.h"
 #include "shell/Main.h"
@@ -106,6 +107,12 @@ void ShutdownProgram() {
   finalize();
   fw::RuntimeExit();
   fw::testing::ResetRuntime();
+}
+
+std::shared_ptr<fw::Window> Choose(const char* item, const char* className) {
+  EXPECT_TRUE(fw::testing::ChooseMenuItem(item)) << item;
+  fw::testing::ProcessEvents();
+  return fw::GetImplicitWindow(className);
 }
 
 void ProgramTest::Start(const std::string& file) {

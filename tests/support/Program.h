@@ -6,12 +6,17 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "codec/QuizRecord.h"
 #include "codec/ResourceWriter.h"
 #include "tests/TestCase.h"
+
+namespace fw {
+class Window;
+}  // namespace fw
 
 namespace korvane::test {
 
@@ -53,6 +58,9 @@ struct Recorder {
 void StartProgram(const std::string& resourceFile, Recorder& recorder);
 // Shuts the program down as main() does after its event loop.
 void ShutdownProgram();
+// Chooses the menu item and lets what it opens reach the screen: the open
+// instance of `className`, or nil.
+std::shared_ptr<fw::Window> Choose(const char* item, const char* className);
 
 class ProgramTest : public ::testing::Test, protected Recorder {
  protected:
