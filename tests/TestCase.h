@@ -7,11 +7,13 @@
 #include <stdlib.h>
 
 #include <cctype>
+#include <cstddef>
 #include <filesystem>
 #include <initializer_list>
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace korvane_test {
 
@@ -37,6 +39,19 @@ inline std::string Bytes(std::initializer_list<int> values) {
   std::string out;
   for (int v : values) out.push_back(static_cast<char>(v));
   return out;
+}
+
+// `piece` `times` times over.
+inline std::string Repeat(const std::string& piece, std::size_t times) {
+  std::string out;
+  for (std::size_t k = 0; k < times; ++k) out += piece;
+  return out;
+}
+
+// The bytes of a resource of the file ("<missing>" for none).
+template <class Ref>
+std::string DataOf(std::string_view file, const Ref* ref) {
+  return ref ? std::string(file.substr(ref->dataOffset, ref->length)) : "<missing>";
 }
 
 // A fresh temporary folder, removed with the object.

@@ -15,11 +15,7 @@ namespace codec {
 namespace {
 
 using korvane_test::Bytes;
-
-std::string DataOf(std::string_view file, const ResourceRef* ref) {
-  if (ref == nullptr) return "<missing>";
-  return std::string(file.substr(ref->dataOffset, ref->length));
-}
+using korvane_test::DataOf;
 
 // One 'TEXT' 128 named "Hi" holding "Hi!", laid out byte by byte.
 std::string HiFile() {

@@ -38,9 +38,7 @@ std::string Set(std::string bytes, std::size_t at, char value) {
   return bytes;
 }
 
-std::string DataOf(std::string_view file, const codec::ResourceRef* ref) {
-  return ref ? std::string(file.substr(ref->dataOffset, ref->length)) : "<missing>";
-}
+using korvane_test::DataOf;
 
 TEST(Packer, PacksAWholeDataFolder) {
   DataFolder data;

@@ -33,20 +33,9 @@ TEST_P(QuizRefusal, NamesFileAndLine) {
   EXPECT_TRUE(Refuses([&] { ConvertQuiz(QuizToml(r.count, r.edit), file); }, file, r.line, r.message));
 }
 
+using korvane_test::Repeat;
 // ".a" `parts` times.
-std::string Dotted(int parts) {
-  std::string out;
-  for (int k = 0; k < parts; ++k) out += ".a";
-  return out;
-}
-
-std::string Nested(const std::string& open, int depth, const std::string& close) {
-  std::string out;
-  for (int k = 0; k < depth; ++k) out += open;
-  out += "1";
-  for (int k = 0; k < depth; ++k) out += close;
-  return out;
-}
+std::string Dotted(std::size_t parts) { return Repeat(".a", parts); }
 
 // Edits scenario 2, whose lines are 15 (header) to 21 (extra).
 Edit Third(std::function<void(ScenarioToml&)> change) {
@@ -90,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"DeepArrays", 10,
                 Third([](auto& s) { s.extra = "x = " + std::string(33, '[') + std::string(33, ']'); }), 21,
                 "nest more than 32 deep"},
-        Refusal{"DeepInlineTables", 10, Third([](auto& s) { s.extra = "x = " + Nested("{a = ", 33, "}"); }), 21,
+        Refusal{"DeepInlineTables", 10,
+                Third([](auto& s) { s.extra = "x = " + Repeat("{a = ", 33) + "1" + Repeat("}", 33); }), 21,
                 "nest more than 32 deep"},
         Refusal{"LongLine", 10, Third([](auto& s) { s.hint = "\"" + std::string(16385, 'h') + "\""; }), 19,
                 "the line is 16394 bytes"},

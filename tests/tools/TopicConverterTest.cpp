@@ -77,12 +77,7 @@ TEST(TopicConverter, HeadingsCarryTheAccentAndBodyIsBlackGeneva) {
   EXPECT_GT(body.ascent, 0);
 }
 
-std::string Repeat(std::string_view piece, std::size_t times) {
-  std::string out;
-  out.reserve(piece.size() * times);
-  for (std::size_t k = 0; k < times; ++k) out += piece;
-  return out;
-}
+using korvane_test::Repeat;
 
 // Lines of 99 letters in one paragraph: the text's byte 8192 (the bound)
 // comes from line 84.
