@@ -87,16 +87,6 @@ class RealAudioTest : public ::testing::Test {
     return info.waitForFinished(5000) && info.exitStatus() == QProcess::NormalExit && info.exitCode() == 0;
   }
 
-  // The loudest sample recorded since the last call.
-  int Loudest() {
-    recorder.waitForReadyRead(500);
-    const QByteArray pcm = recorder.readAll();
-    int loudest = 0;
-    for (qsizetype i = 0; i + 1 < pcm.size(); i += 2)
-      loudest = std::max(loudest, std::abs(qFromLittleEndian<qint16>(pcm.constData() + i)));
-    return loudest;
-  }
-
   // Runs the event loop, calling `step` from a timer every few milliseconds
   // until it returns false: the program stays responsive while it ends. A
   // loop that stops turning (a wait on the sound server, a deadlock) ends the
@@ -121,12 +111,18 @@ class RealAudioTest : public ::testing::Test {
   // The loudest sample that reached the sink while `sound` played and the
   // event loop ran on long enough to hear it out.
   int LoudestOf(const std::function<void()>& sound) {
-    Loudest();
+    recorder.waitForReadyRead(500);
+    recorder.readAll();
     sound();
     QElapsedTimer clock;
     clock.start();
     RunLoop([&] { return !clock.hasExpired(700); });
-    return Loudest();
+    recorder.waitForReadyRead(500);
+    const QByteArray pcm = recorder.readAll();
+    int loudest = 0;
+    for (qsizetype i = 0; i + 1 < pcm.size(); i += 2)
+      loudest = std::max(loudest, std::abs(qFromLittleEndian<qint16>(pcm.constData() + i)));
+    return loudest;
   }
 
   static inline std::unique_ptr<test::TempDir> dir;

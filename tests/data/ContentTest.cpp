@@ -12,15 +12,14 @@
 #include "codec/StyleScrap.h"
 #include "codec/Utf8.h"
 #include "codec/Wave.h"
+#include "tests/TestCase.h"
 
 namespace {
 
 struct Packed {
   std::string bytes;
   std::optional<codec::ResourceMap> map;
-  std::string Data(const codec::ResourceRef* ref) const {
-    return ref ? bytes.substr(ref->dataOffset, ref->length) : std::string();
-  }
+  std::string Data(const codec::ResourceRef* ref) const { return korvane_test::DataOf(bytes, ref); }
 };
 
 const Packed& Resources() {

@@ -184,9 +184,20 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenData{"ResourceFileGone", nullptr, true}),
     [](const auto& c) { return std::string(c.param.name); });
 
-TEST_F(QuizTest, OnASmallScreenTheQuizWindowOpensAtTheTopLeft) {
-  StartWith();
-  FeedPlainDraws();
+// --- A run -------------------------------------------------------------------
+
+// With the plain draws the right choice of every scenario shows at C.
+class QuizRunTest : public QuizTest {
+ protected:
+  void SetUp() override {
+    StartWith();
+    FeedPlainDraws();
+  }
+  fw::PushButton& Button(const char* name) { return In<fw::PushButton>(name); }
+  static fw::Window& Hint() { return *fw::GetImplicitWindow(HintWindow::kClassName); }
+};
+
+TEST_F(QuizRunTest, OnASmallScreenTheQuizWindowOpensAtTheTopLeft) {
   fw::testing::SetScreenSize(640, 480);
   ASSERT_TRUE(ChooseMenuItem("Quiz1Menu"));
   EXPECT_EQ(OpenQuiz()->Left(), 5);
@@ -197,10 +208,8 @@ TEST_F(QuizTest, OnASmallScreenTheQuizWindowOpensAtTheTopLeft) {
   EXPECT_NE(OpenQuiz()->Left(), 5);
 }
 
-TEST_F(QuizTest, NoWindowThatIsOnlyClosedEverFlashesOnScreen) {
-  StartWith();
+TEST_F(QuizRunTest, NoWindowThatIsOnlyClosedEverFlashesOnScreen) {
   fw::testing::SetTraceSink([this](const std::string& step) { ++traced[step]; });
-  FeedPlainDraws();
   ASSERT_TRUE(ChooseMenuItem("Quiz1Menu"));
   for (int k = 0; k < 3; ++k) {
     fw::testing::Click(In<fw::PushButton>("AnswerAButton"));
@@ -214,11 +223,9 @@ TEST_F(QuizTest, NoWindowThatIsOnlyClosedEverFlashesOnScreen) {
   }
 }
 
-TEST_F(QuizTest, AStartingQuizClosesAnOpenHelpWindow) {
-  StartWith();
+TEST_F(QuizRunTest, AStartingQuizClosesAnOpenHelpWindow) {
   AboutWindow::Instance()->Show();
   fw::testing::ProcessEvents();
-  FeedPlainDraws();
   ASSERT_TRUE(ChooseMenuItem("Quiz3Menu"));
   fw::testing::ProcessEvents();
   EXPECT_FALSE(IsOpen(AboutWindow::kClassName));
@@ -226,19 +233,6 @@ TEST_F(QuizTest, AStartingQuizClosesAnOpenHelpWindow) {
   EXPECT_FALSE(fw::testing::IsOnScreen(*Window1::Instance()));
   EXPECT_FALSE(fw::testing::QuitRequested());  // hidden, not closed
 }
-
-// --- A run -------------------------------------------------------------------
-
-// With the plain draws the right choice of every scenario shows at C.
-class QuizRunTest : public QuizTest {
- protected:
-  void SetUp() override {
-    StartWith();
-    FeedPlainDraws();
-  }
-  fw::PushButton& Button(const char* name) { return In<fw::PushButton>(name); }
-  static fw::Window& Hint() { return *fw::GetImplicitWindow(HintWindow::kClassName); }
-};
 
 TEST_F(QuizRunTest, TenRightPicksByMouseScoreTwentyAndTheResultShowsBesideTheQuizWindow) {
   auto list = declare::Find<fw::Listbox>(Window1::Instance(), "BrowserListBox");
