@@ -37,6 +37,7 @@ std::string EmptyFile() {
   return f;
 }
 
+// And of the empty list, which reads as no resources.
 TEST(ResourceFile, WriterProducesTheCanonicalBytesOfAOneResourceFile) {
   const std::string expected = HiFile();
   EXPECT_EQ(WriteResourceFile({{"TEXT", 128, "Hi", "Hi!"}}), expected);
@@ -52,18 +53,14 @@ TEST(ResourceFile, WriterProducesTheCanonicalBytesOfAOneResourceFile) {
   EXPECT_EQ(DataOf(expected, ref), "Hi!");
   EXPECT_EQ(map->ByName("TEXT", "Hi"), ref);
   EXPECT_EQ(map->At("TEXT", 0), ref);
-}
 
-TEST(ResourceFile, EmptyListGivesTheEmptyFileWhichReadsAsNoResources) {
-  const std::string expected = EmptyFile();
-  EXPECT_EQ(WriteResourceFile({}), expected);
-
-  const auto map = ResourceMap::Parse(expected);
-  ASSERT_TRUE(map);
-  EXPECT_TRUE(map->Types().empty());
-  EXPECT_EQ(map->Count("TEXT"), 0);
-  EXPECT_EQ(map->At("TEXT", 0), nullptr);
-  EXPECT_EQ(map->ById("TEXT", 128), nullptr);
+  EXPECT_EQ(WriteResourceFile({}), EmptyFile());
+  const auto empty = ResourceMap::Parse(EmptyFile());
+  ASSERT_TRUE(empty);
+  EXPECT_TRUE(empty->Types().empty());
+  EXPECT_EQ(empty->Count("TEXT"), 0);
+  EXPECT_EQ(empty->At("TEXT", 0), nullptr);
+  EXPECT_EQ(empty->ById("TEXT", 128), nullptr);
 }
 
 TEST(ResourceFile, RoundTripKeepsTypesOrderNamesIdsAndData) {

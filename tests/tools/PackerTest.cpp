@@ -229,6 +229,8 @@ std::ptrdiff_t Entries(const fs::path& folder) { return std::distance(fs::direct
 
 // Links planted where a temporary file might go are left alone; the output,
 // even a link itself, is replaced by a file of its own with the usual mode.
+// An output that cannot be written (in a missing folder, or a folder where
+// the output should go) is reported and leaves nothing.
 TEST(Packer, OutputIsReplacedWholeWithoutFollowingLinks) {
   DataFolder data;
   const fs::path output = data.path() / "Korvane.rsrc", victim = data.path() / "victim";
@@ -244,15 +246,11 @@ TEST(Packer, OutputIsReplacedWholeWithoutFollowingLinks) {
   EXPECT_EQ(fs::status(output).permissions(), fs::perms(0644));
   EXPECT_EQ(codec::ReadFileBytes(victim), "kept");
   EXPECT_EQ(Entries(data.path()), before);  // nothing left behind, no link removed
-}
 
-// A missing folder, and a folder where the output should go.
-TEST(Packer, UnwritableOutputIsReportedAndLeavesNothing) {
-  DataFolder data;
+  fs::remove(output);
   data.Write("Korvane.rsrc/inside", "");
-  const auto before = Entries(data.path());
-  for (const fs::path& output : {data.path() / "no such folder" / "Korvane.rsrc", data.path() / "Korvane.rsrc"}) {
-    EXPECT_TRUE(Refuses([&] { WriteFileAtomically(output, "bytes"); }, output.string(), 0, ""));
+  for (const fs::path& target : {data.path() / "no such folder" / "Korvane.rsrc", output}) {
+    EXPECT_TRUE(Refuses([&] { WriteFileAtomically(target, "bytes"); }, target.string(), 0, ""));
     EXPECT_EQ(Entries(data.path()), before);
   }
 }
