@@ -2,8 +2,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -203,6 +205,16 @@ bool HasFocus(const RectControl& control) {
 Color PixelAt(const Window& window, int x, int y) {
   QWidget* c = ContentWidgetOf(window);
   return ColorOf(c->grab(QRect(x, y, 1, 1)).toImage().pixelColor(0, 0));
+}
+
+std::string SolidPng(int width, int height, Color color) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(QColor(color.red, color.green, color.blue));
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return png.toStdString();
 }
 
 }  // namespace fw::testing

@@ -1,5 +1,3 @@
-#include <QBuffer>
-#include <QImage>
 #include <QScrollBar>
 #include <QTextEdit>
 
@@ -306,13 +304,8 @@ TEST_F(ControlsTest, RoundRectanglesSeparatorsAndCanvasBackdropsAreDrawn) {
   box->SetFillColor(RGB(77, 255, 154));
   box->SetBorderColor(RGB(0, 128, 64));
   Add<Separator>("Line", At(10, 50, 200, 4));
-  QImage image(40, 20, QImage::Format_RGB32);
-  image.fill(QColor(10, 20, 30));
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  Add<Canvas>("Title", At(300, 0, 40, 20))->SetBackdrop(Picture::FromImageData(png.toStdString()));
+  const std::string png = testing::SolidPng(40, 20, {10, 20, 30});
+  Add<Canvas>("Title", At(300, 0, 40, 20))->SetBackdrop(Picture::FromImageData(png));
   EXPECT_EQ(Picture::FromImageData("not a picture"), nullptr);
   testing::ProcessEvents();
   EXPECT_EQ(testing::PixelAt(*window, 60, 19), (Color{77, 255, 154}));

@@ -1,8 +1,5 @@
 #include "tests/support/Program.h"
 
-#include <QBuffer>
-#include <QImage>
-
 #include <algorithm>
 #include <fstream>
 
@@ -34,16 +31,6 @@ std::string TinyWave() {
   return codec::EncodeWave({.channels = 1, .sampleRate = 22050, .bitsPerSample = 16, .samples = silence});
 }
 
-std::string TinyPng(int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return bytes.toStdString();
-}
-
 std::vector<codec::ResourceSpec> FixtureResources() {
   std::vector<codec::ResourceSpec> set;
   for (int k = 0; k < codec::kTopicCount; ++k) {
@@ -68,7 +55,7 @@ std::vector<codec::ResourceSpec> FixtureResources() {
   }
   set.push_back({"WAVE", 168, std::nullopt, TinyWave()});
   set.push_back({"WAVE", 169, std::nullopt, TinyWave()});
-  set.push_back({"PNG ", 169, std::nullopt, TinyPng(409, 65)});
+  set.push_back({"PNG ", 169, std::nullopt, fw::testing::SolidPng(409, 65, fw::RGB(255, 255, 255))});
   return set;
 }
 

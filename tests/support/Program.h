@@ -39,9 +39,8 @@ void Replace(std::vector<codec::ResourceSpec>& set, const std::string& type, int
 std::string WriteResourceFile(const TempDir& dir, const std::vector<codec::ResourceSpec>& set);
 // A text's lines, split at carriage returns only (the classic line break).
 std::vector<std::string> CrLines(const std::string& text);
-// A tiny valid WAV and PNG.
+// A tiny valid WAV.
 std::string TinyWave();
-std::string TinyPng(int width = 4, int height = 2);
 
 // What the program would have shown the user.
 struct Recorder {
