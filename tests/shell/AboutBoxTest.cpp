@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "browser/Window1.h"
 #include "framework/Runtime.h"
 #include "framework/Testing.h"
 #include "framework/testing/Simulate.h"

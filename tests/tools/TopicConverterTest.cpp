@@ -11,18 +11,10 @@ namespace {
 using codec::kFaceBold;
 using codec::kFaceItalic;
 
-struct StyleRun {
-  int start, size, face;
-  friend bool operator==(const StyleRun&, const StyleRun&) = default;
-  friend std::ostream& operator<<(std::ostream& out, const StyleRun& r) {
-    return out << "{" << r.start << ", " << r.size << "pt, face " << r.face << "}";
-  }
-};
-
 struct Golden : korvane_test::NamedCase {
   std::string markdown;
   std::string topicName, text;
-  std::vector<StyleRun> runs;
+  std::vector<std::array<int, 3>> runs;  // start, size, face
 };
 
 class TopicGolden : public ::testing::TestWithParam<Golden> {};
@@ -32,7 +24,7 @@ TEST_P(TopicGolden, TextAndRuns) {
   const Topic topic = ConvertTopic(g.markdown, "topic.md");
   EXPECT_EQ(topic.name, g.topicName);
   EXPECT_EQ(topic.text, g.text);
-  std::vector<StyleRun> runs;
+  std::vector<std::array<int, 3>> runs;
   for (const auto& r : topic.runs) runs.push_back({r.startChar, r.size, r.face});
   EXPECT_EQ(runs, g.runs);
 }
