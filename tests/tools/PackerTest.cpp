@@ -161,9 +161,7 @@ std::string PngOf(std::size_t size) {
 // Pictures 200 on besides the fixture's media, each of the largest size a
 // medium may have.
 void AddLargestPictures(const DataFolder& d, int count) {
-  std::string manifest =
-      "topics = \"topics\"\nquizzes = [\"q/one.toml\", \"q/two.toml\", \"q/three.toml\"]\n"
-      "[sounds]\n168 = \"s/right.wav\"\n169 = \"s/wrong.wav\"\n[pictures]\n169 = \"title.png\"\n";
+  std::string manifest = Manifest(kSounds, "169 = \"title.png\"\n");
   for (int k = 0; k < count; ++k) {
     manifest += std::to_string(200 + k) + " = \"p" + std::to_string(k) + ".png\"\n";
     d.Write("p" + std::to_string(k) + ".png", PngOf(codec::kMaxMediaBytes));
