@@ -13,7 +13,8 @@
 namespace codec {
 namespace {
 
-TEST(ContentLimits, AWordEndsOnlyAtASpaceTabLineBreakOrHyphen) {
+// A word ends only at a space, tab, line break or hyphen.
+TEST(ContentLimits, ATopicIsWithinItsLimitsUpToEachBound) {
   EXPECT_EQ(LongestUnbreakableRun("").length, 0u);
   const ByteRun run = LongestUnbreakableRun("ab cde\tf\rghij\nk-lmnop qrstu");
   EXPECT_EQ(run.begin, 16u);  // "lmnop", the first of the two longest
@@ -21,9 +22,7 @@ TEST(ContentLimits, AWordEndsOnlyAtASpaceTabLineBreakOrHyphen) {
   // A no-break space joins; combining marks count by their bytes.
   EXPECT_EQ(LongestUnbreakableRun("a\xC2\xA0" "b c").length, 4u);
   EXPECT_EQ(LongestUnbreakableRun(" e\xCC\x81\xCC\x81 ").length, 5u);
-}
 
-TEST(ContentLimits, ATopicIsWithinItsLimitsUpToEachBound) {
   std::string text;
   while (text.size() < kMaxTopicTextBytes) text += std::string(kMaxUnbreakableBytes, 'w') + "\r";
   text.resize(kMaxTopicTextBytes);

@@ -32,6 +32,7 @@ TEST(PropertyRecord, EncodesEachTypeInItsFixedLayout) {
   EXPECT_TRUE(std::get<bool>(entries[0].value));
 }
 
+// As do unknown names, malformed entries and wrong types.
 TEST(PropertyRecord, EveryTruncationFailsCleanly) {
   std::string first = EncodeRecord({{"Title", "Hint"}});
   std::string second = EncodeRecord({{"Visible", true}});
@@ -46,9 +47,6 @@ TEST(PropertyRecord, EveryTruncationFailsCleanly) {
       EXPECT_THROW(DecodeRecord(cut), PropertyRecordError) << n;
     }
   }
-}
-
-TEST(PropertyRecord, RefusesUnknownNamesMalformedEntriesAndWrongTypes) {
   EXPECT_THROW(DecodeRecord("Colour " + Bytes({1, 2, 3})), PropertyRecordError);
   EXPECT_THROW(DecodeRecord("Visible" + Bytes({1})), PropertyRecordError);  // no space
   EXPECT_THROW(DecodeRecord(" Visible " + Bytes({1})), PropertyRecordError);
