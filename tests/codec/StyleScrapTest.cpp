@@ -9,12 +9,8 @@ namespace {
 // Elements told apart by their font number.
 std::string Scrap(const std::vector<std::int32_t>& starts) {
   std::vector<StyleElement> elements;
-  for (std::size_t i = 0; i < starts.size(); ++i) {
-    StyleElement e;
-    e.startChar = starts[i];
-    e.font = static_cast<std::int16_t>(i);
-    elements.push_back(e);
-  }
+  for (std::size_t i = 0; i < starts.size(); ++i)
+    elements.push_back({.startChar = starts[i], .font = static_cast<std::int16_t>(i)});
   return EncodeStyleScrap(elements);
 }
 

@@ -10,14 +10,12 @@ namespace {
 
 const String kRecord = String::Raw("Scene\x11" "A\x12" "B\x12" "C\x12" "D\x11" "fa\x12" "fb\x11" "Hint\x11" "3");
 
+// Right drops a length prefix of raw records.
 TEST(TextFunctions, LengthsCountCharactersOfTextAndBytesOfRawData) {
   EXPECT_EQ(Len("caf\xC3\xA9"), 4);                  // text: code points
   EXPECT_EQ(Len(String::Raw("caf\xC3\xA9")), 5);     // raw: bytes
   EXPECT_EQ(Len(""), 0);
   EXPECT_EQ(Len("\xF0\x9F\x98\x80!"), 2);            // beyond the 16-bit range
-}
-
-TEST(TextFunctions, RightDropsALengthPrefixOfRawRecords) {
   String data = String::Raw(std::string("\x00\x05" "hello", 7));
   EXPECT_EQ(Right(data, Len(data) - 2).Bytes(), "hello");
   EXPECT_TRUE(Right(data, Len(data) - 2).IsRaw());
