@@ -4,10 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <cctype>
+#include <cstddef>
+#include <filesystem>
 #include <initializer_list>
 #include <ostream>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace korvane_test {
 
@@ -34,5 +40,39 @@ inline std::string Bytes(std::initializer_list<int> values) {
   for (int v : values) out.push_back(static_cast<char>(v));
   return out;
 }
+
+// `piece` `times` times over.
+inline std::string Repeat(const std::string& piece, std::size_t times) {
+  std::string out;
+  for (std::size_t k = 0; k < times; ++k) out += piece;
+  return out;
+}
+
+// The bytes of a resource of the file ("<missing>" for none).
+template <class Ref>
+std::string DataOf(std::string_view file, const Ref* ref) {
+  return ref ? std::string(file.substr(ref->dataOffset, ref->length)) : "<missing>";
+}
+
+// A fresh temporary folder, removed with the object.
+class TempDir {
+ public:
+  TempDir() {
+    std::string name = (std::filesystem::temp_directory_path() / "korvane-test-XXXXXX").string();
+    if (mkdtemp(name.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
+    path_ = name;
+  }
+  ~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path Path(const std::string& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
 
 }  // namespace korvane_test

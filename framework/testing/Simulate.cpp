@@ -2,8 +2,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -22,9 +24,6 @@
 
 namespace fw::testing {
 namespace {
-
-QWidget* Content(const Window& w) { return ContentWidgetOf(w); }
-QWidget* Frame(const Window& w) { return FrameWidgetOf(w); }
 
 // A click as the window system delivers it: to the window, which finds the
 // widget under the point.
@@ -55,7 +54,7 @@ QAction* ActionOf(const String& name) {
 // Brings the window on screen and makes it the active one.
 QWindow* ActiveHandle(const Window& window) {
   ProcessEvents();
-  QWidget* frame = Frame(window);
+  QWidget* frame = FrameWidgetOf(window);
   if (!frame || !frame->isVisible()) return nullptr;
   frame->activateWindow();
   QApplication::setActiveWindow(frame);
@@ -70,7 +69,7 @@ void Click(const RectControl& control) {
   Deliver(w->parentWidget() ? w->parentWidget() : w, w->mapToParent(QPoint(w->width() / 2, w->height() / 2)));
 }
 
-void ClickInWindow(const Window& window, int x, int y) { Deliver(Content(window), QPoint(x, y)); }
+void ClickInWindow(const Window& window, int x, int y) { Deliver(ContentWidgetOf(window), QPoint(x, y)); }
 
 void TypeKey(const Window& window, char key) {
   if (QWindow* handle = ActiveHandle(window)) QTest::keyClick(handle, key);
@@ -83,17 +82,15 @@ void PressReturn(const Window& window) {
 bool PressShortcut(const Window& window, const std::string& shortcut) {
   QWindow* handle = ActiveHandle(window);
   if (!handle) return false;
-  QString text = QString::fromStdString(shortcut);
-  if (text.startsWith("Cmd+")) text = "Ctrl+" + text.mid(4);
-  QKeySequence seq(text, QKeySequence::PortableText);
-  QKeyCombination combo = seq[0];
+  const QString text = QString::fromStdString(shortcut).replace("Cmd+", "Ctrl+");
+  const QKeyCombination combo = QKeySequence(text, QKeySequence::PortableText)[0];
   QTest::keyClick(handle, combo.key(), combo.keyboardModifiers());
   ProcessEvents();
   return true;
 }
 
 void ClickCloseBox(const Window& window) {
-  if (QWidget* frame = Frame(window)) {
+  if (QWidget* frame = FrameWidgetOf(window)) {
     QCloseEvent event;
     QApplication::sendEvent(frame, &event);
   }
@@ -120,7 +117,7 @@ void ClickRow(const Listbox& list, int row) {
 }
 
 bool IsOnScreen(const Window& window) {
-  QWidget* frame = Frame(window);
+  QWidget* frame = FrameWidgetOf(window);
   return frame && frame->isVisible();
 }
 
@@ -131,16 +128,14 @@ bool IsOnScreen(const RectControl& control) {
 
 std::vector<std::string> MenuBarTitles(const Window& window) {
   std::vector<std::string> titles;
-  auto* frame = qobject_cast<QMainWindow*>(Frame(window));
-  if (!frame || !frame->menuWidget()) return titles;
-  auto* bar = qobject_cast<QMenuBar*>(frame->menuWidget());
-  if (!bar) return titles;
-  for (QAction* a : bar->actions()) titles.push_back(a->text().toStdString());
+  auto* frame = qobject_cast<QMainWindow*>(FrameWidgetOf(window));
+  if (auto* bar = frame ? qobject_cast<QMenuBar*>(frame->menuWidget()) : nullptr)
+    for (QAction* a : bar->actions()) titles.push_back(a->text().toStdString());
   return titles;
 }
 
 Box ContentBox(const Window& window) {
-  QWidget* c = Content(window);
+  QWidget* c = ContentWidgetOf(window);
   return {c->x(), c->y(), c->width(), c->height()};
 }
 
@@ -208,8 +203,18 @@ bool HasFocus(const RectControl& control) {
 }
 
 Color PixelAt(const Window& window, int x, int y) {
-  QWidget* c = Content(window);
+  QWidget* c = ContentWidgetOf(window);
   return ColorOf(c->grab(QRect(x, y, 1, 1)).toImage().pixelColor(0, 0));
+}
+
+std::string SolidPng(int width, int height, Color color) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(QColor(color.red, color.green, color.blue));
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return png.toStdString();
 }
 
 }  // namespace fw::testing

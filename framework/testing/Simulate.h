@@ -61,5 +61,7 @@ int ShownLineCount(const RectControl& label);
 bool HasFocus(const RectControl& control);
 // The colour of a pixel of the window's content as drawn.
 Color PixelAt(const Window& window, int x, int y);
+// A PNG picture of one colour.
+std::string SolidPng(int width, int height, Color color);
 
 }  // namespace fw::testing

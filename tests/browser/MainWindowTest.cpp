@@ -20,12 +20,19 @@ using fw::testing::GeometryOf;
 
 class MainWindowTest : public test::ProgramTest {
  protected:
-  void SetUp() override { StartWithRealData(); }
+  static std::shared_ptr<fw::Listbox> List() {
+    return declare::Find<fw::Listbox>(Window1::Instance(), "BrowserListBox");
+  }
+  static std::shared_ptr<fw::EditField> Reader() {
+    return declare::Find<fw::EditField>(Window1::Instance(), "BrowserEditField");
+  }
 };
 
 // The list keeps its width, the reader takes the rest and a 14-pixel strip
 // stays free below both; the window stays within 625 by 432 and 3000 by 3000.
-TEST_F(MainWindowTest, OpensAtItsMinimumAndResizingGrowsOnlyTheReader) {
+// Its close box quits.
+TEST_F(MainWindowTest, OpensAtItsMinimumResizingGrowsOnlyTheReaderAndTheCloseBoxQuits) {
+  StartWithRealData();
   auto w = Window1::Instance();
   EXPECT_TRUE(fw::testing::IsOnScreen(*w));
   EXPECT_EQ(w->MenuBar(), App()->MenuBar());
@@ -48,29 +55,17 @@ TEST_F(MainWindowTest, OpensAtItsMinimumAndResizingGrowsOnlyTheReader) {
   w->SetSize(5000, 5000);
   EXPECT_EQ(w->Width(), 3000);
   EXPECT_EQ(w->Height(), 3000);
-}
-
-TEST_F(MainWindowTest, CloseBoxQuits) {
-  fw::testing::ClickCloseBox(*Window1::Instance());
+  EXPECT_FALSE(fw::testing::QuitRequested());
+  fw::testing::ClickCloseBox(*w);
   EXPECT_TRUE(fw::testing::QuitRequested());
 }
 
 const char* const kDataMissing = "The \"DATA\" folder is missing. Must quit.";
 
-class TopicBrowserTest : public test::ProgramTest {
- protected:
-  void StartWith(const std::vector<codec::ResourceSpec>& set) { Start(test::WriteResourceFile(dir, set)); }
-  static std::shared_ptr<fw::Listbox> List() {
-    return declare::Find<fw::Listbox>(Window1::Instance(), "BrowserListBox");
-  }
-  static std::shared_ptr<fw::EditField> Reader() {
-    return declare::Find<fw::EditField>(Window1::Instance(), "BrowserEditField");
-  }
-  test::TempDir dir;
-};
+using TopicBrowserTest = MainWindowTest;
 
 TEST_F(TopicBrowserTest, ListsTheFortyThreeTopicsAndShowsTheFirst) {
-  StartWith(test::FixtureResources());
+  StartWith();
   auto list = List();
   ASSERT_EQ(list->ListCount(), 43);
   for (int k = 0; k < 43; ++k) EXPECT_EQ(list->List(k), fw::String("Topic " + std::to_string(k)));
@@ -85,14 +80,13 @@ TEST_F(TopicBrowserTest, ListsTheFortyThreeTopicsAndShowsTheFirst) {
 
 // Every selection reads the resources afresh.
 TEST_F(TopicBrowserTest, TheTextIsFoundByTheRowsNameAndTheStyleByItsIndex) {
-  auto set = test::FixtureResources();
   // Row 2 carries the name of row 1: it shows row 1's text with its own style table.
-  for (auto& r : set)
-    if (r.type == "TEXT" && r.id == 130) r.name = "Topic 1";
-  codec::StyleElement italic{.startChar = 0, .height = 16, .ascent = 12, .font = 3,
-                             .face = codec::kFaceItalic, .size = 12};
-  test::Replace(set, "styl", 130, codec::EncodeStyleScrap({italic}));
-  StartWith(set);
+  StartWith([](auto& set) {
+    for (auto& r : set)
+      if (r.type == "TEXT" && r.id == 130) r.name = "Topic 1";
+    test::Replace(set, "styl", 130, codec::EncodeStyleScrap({{.height = 16, .ascent = 12, .font = 3,
+                                                              .face = codec::kFaceItalic, .size = 12}}));
+  });
   int opened = 0;
   fw::testing::SetTraceSink([&](const std::string& step) { opened += step == "open resource fork"; });
   fw::testing::ClickRow(*List(), 2);
@@ -118,9 +112,7 @@ TEST_F(TopicBrowserTest, WithoutAResourceFileTheFixedMessageQuitsWithAnEmptyList
 }
 
 TEST_F(TopicBrowserTest, FewerTopicsStillGiveFortyThreeRowsAndAnEmptyRowQuits) {
-  auto set = test::FixtureResources();
-  for (int id = 160; id <= 170; ++id) test::Remove(set, "TEXT", id);
-  StartWith(set);
+  StartWith([](auto& set) { for (int id = 160; id <= 170; ++id) test::Remove(set, "TEXT", id); });
   ASSERT_EQ(List()->ListCount(), 43);
   EXPECT_EQ(List()->List(42), fw::String(""));
   EXPECT_TRUE(messages.empty());
@@ -130,9 +122,7 @@ TEST_F(TopicBrowserTest, FewerTopicsStillGiveFortyThreeRowsAndAnEmptyRowQuits) {
 }
 
 TEST_F(TopicBrowserTest, AGarbageStyleTableStillShowsTheText) {
-  auto set = test::FixtureResources();
-  test::Replace(set, "styl", 128, std::string("\x7F\xFF garbage that is not a style table", 36));
-  StartWith(set);
+  StartWith([](auto& set) { test::Replace(set, "styl", 128, std::string("\x7F\xFF not a style table", 20)); });
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(Reader()->Text(), fw::String("Text of topic 0"));
 }

@@ -4,17 +4,17 @@
 #include <filesystem>
 #include <fstream>
 
-#include <unistd.h>
-
 #include "codec/ContentLimits.h"
 #include "codec/FileBytes.h"
 #include "codec/ResourceMap.h"
 #include "codec/ResourceWriter.h"
+#include "tests/TestCase.h"
 
 namespace codec {
 namespace {
 
-TEST(ContentLimits, AWordEndsOnlyAtASpaceTabLineBreakOrHyphen) {
+// A word ends only at a space, tab, line break or hyphen.
+TEST(ContentLimits, ATopicIsWithinItsLimitsUpToEachBound) {
   EXPECT_EQ(LongestUnbreakableRun("").length, 0u);
   const ByteRun run = LongestUnbreakableRun("ab cde\tf\rghij\nk-lmnop qrstu");
   EXPECT_EQ(run.begin, 16u);  // "lmnop", the first of the two longest
@@ -22,9 +22,7 @@ TEST(ContentLimits, AWordEndsOnlyAtASpaceTabLineBreakOrHyphen) {
   // A no-break space joins; combining marks count by their bytes.
   EXPECT_EQ(LongestUnbreakableRun("a\xC2\xA0" "b c").length, 4u);
   EXPECT_EQ(LongestUnbreakableRun(" e\xCC\x81\xCC\x81 ").length, 5u);
-}
 
-TEST(ContentLimits, ATopicIsWithinItsLimitsUpToEachBound) {
   std::string text;
   while (text.size() < kMaxTopicTextBytes) text += std::string(kMaxUnbreakableBytes, 'w') + "\r";
   text.resize(kMaxTopicTextBytes);
@@ -51,12 +49,12 @@ TEST(ContentLimits, ReaderTakesFilesUpToTheSizeThePackerWrites) {
   const std::string over = FileOfSize(kMaxResourceFileBytes + 1);
   EXPECT_FALSE(ResourceMap::Parse(over));
 
-  const auto path = std::filesystem::temp_directory_path() / ("korvane-limits-" + std::to_string(getpid()));
+  const korvane_test::TempDir dir;
+  const auto path = dir.Path("Korvane.rsrc");
   for (const std::string* bytes : {&largest, &over}) {
     std::ofstream(path, std::ios::binary).write(bytes->data(), static_cast<std::streamsize>(bytes->size()));
     EXPECT_EQ(ReadFileBytes(path).has_value(), bytes == &largest);
   }
-  std::filesystem::remove(path);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@ using korvane_test::Bytes;
 
 namespace {
 
+// Names match without regard to case.
 TEST(PropertyRecord, EncodesEachTypeInItsFixedLayout) {
   // The hint window's record begins like this.
   std::string record = EncodeRecord({{"Placement", 2}, {"Width", 327}});
@@ -24,9 +25,6 @@ TEST(PropertyRecord, EncodesEachTypeInItsFixedLayout) {
   EXPECT_EQ(EncodeRecord({{"Index", INT32_MIN}}), "Index " + Bytes({0x80, 0, 0, 0}));
   EXPECT_EQ(EncodeRecord({{"Text", ""}}), "Text " + Bytes({0, 0, 0, 0}));
   EXPECT_EQ(EncodeRecord({{"DefaultRowHeight", -1}}), "DefaultRowHeight " + Bytes({0xFF, 0xFF, 0xFF, 0xFF}));
-}
-
-TEST(PropertyRecord, NamesMatchWithoutRegardToCase) {
   EXPECT_EQ(codec::CanonicalPropertyName("multiline"), "MultiLine");
   EXPECT_EQ(codec::TypeOfProperty("BACKCOLOR"), codec::PropertyType::Color);
   auto entries = DecodeRecord("visible " + Bytes({1}));
@@ -34,6 +32,7 @@ TEST(PropertyRecord, NamesMatchWithoutRegardToCase) {
   EXPECT_TRUE(std::get<bool>(entries[0].value));
 }
 
+// As do unknown names, malformed entries and wrong types.
 TEST(PropertyRecord, EveryTruncationFailsCleanly) {
   std::string first = EncodeRecord({{"Title", "Hint"}});
   std::string second = EncodeRecord({{"Visible", true}});
@@ -48,9 +47,6 @@ TEST(PropertyRecord, EveryTruncationFailsCleanly) {
       EXPECT_THROW(DecodeRecord(cut), PropertyRecordError) << n;
     }
   }
-}
-
-TEST(PropertyRecord, RefusesUnknownNamesMalformedEntriesAndWrongTypes) {
   EXPECT_THROW(DecodeRecord("Colour " + Bytes({1, 2, 3})), PropertyRecordError);
   EXPECT_THROW(DecodeRecord("Visible" + Bytes({1})), PropertyRecordError);  // no space
   EXPECT_THROW(DecodeRecord(" Visible " + Bytes({1})), PropertyRecordError);

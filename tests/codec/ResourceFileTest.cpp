@@ -15,11 +15,7 @@ namespace codec {
 namespace {
 
 using korvane_test::Bytes;
-
-std::string DataOf(std::string_view file, const ResourceRef* ref) {
-  if (ref == nullptr) return "<missing>";
-  return std::string(file.substr(ref->dataOffset, ref->length));
-}
+using korvane_test::DataOf;
 
 // One 'TEXT' 128 named "Hi" holding "Hi!", laid out byte by byte.
 std::string HiFile() {
@@ -41,6 +37,7 @@ std::string EmptyFile() {
   return f;
 }
 
+// And of the empty list, which reads as no resources.
 TEST(ResourceFile, WriterProducesTheCanonicalBytesOfAOneResourceFile) {
   const std::string expected = HiFile();
   EXPECT_EQ(WriteResourceFile({{"TEXT", 128, "Hi", "Hi!"}}), expected);
@@ -56,18 +53,14 @@ TEST(ResourceFile, WriterProducesTheCanonicalBytesOfAOneResourceFile) {
   EXPECT_EQ(DataOf(expected, ref), "Hi!");
   EXPECT_EQ(map->ByName("TEXT", "Hi"), ref);
   EXPECT_EQ(map->At("TEXT", 0), ref);
-}
 
-TEST(ResourceFile, EmptyListGivesTheEmptyFileWhichReadsAsNoResources) {
-  const std::string expected = EmptyFile();
-  EXPECT_EQ(WriteResourceFile({}), expected);
-
-  const auto map = ResourceMap::Parse(expected);
-  ASSERT_TRUE(map);
-  EXPECT_TRUE(map->Types().empty());
-  EXPECT_EQ(map->Count("TEXT"), 0);
-  EXPECT_EQ(map->At("TEXT", 0), nullptr);
-  EXPECT_EQ(map->ById("TEXT", 128), nullptr);
+  EXPECT_EQ(WriteResourceFile({}), EmptyFile());
+  const auto empty = ResourceMap::Parse(EmptyFile());
+  ASSERT_TRUE(empty);
+  EXPECT_TRUE(empty->Types().empty());
+  EXPECT_EQ(empty->Count("TEXT"), 0);
+  EXPECT_EQ(empty->At("TEXT", 0), nullptr);
+  EXPECT_EQ(empty->ById("TEXT", 128), nullptr);
 }
 
 TEST(ResourceFile, RoundTripKeepsTypesOrderNamesIdsAndData) {
@@ -180,11 +173,10 @@ INSTANTIATE_TEST_SUITE_P(
     korvane_test::CaseName());
 
 TEST(ResourceFile, LargestMapThatFitsIsWritten) {
-  const std::string file = WriteResourceFile(ManyResources(2727));
-  const auto map = ResourceMap::Parse(file);
+  const auto map = ResourceMap::Parse(WriteResourceFile(ManyResources(2727)));
   ASSERT_TRUE(map);
-  EXPECT_EQ(map->Count("wstr"), 2727);
   EXPECT_EQ(map->At("wstr", 2726)->id, 2726);
+  EXPECT_EQ(map->At("wstr", 2727), nullptr);
 }
 
 // --- Damaged files -------------------------------------------------------------

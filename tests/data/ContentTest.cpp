@@ -12,15 +12,14 @@
 #include "codec/StyleScrap.h"
 #include "codec/Utf8.h"
 #include "codec/Wave.h"
+#include "tests/TestCase.h"
 
 namespace {
 
 struct Packed {
   std::string bytes;
   std::optional<codec::ResourceMap> map;
-  std::string Data(const codec::ResourceRef* ref) const {
-    return ref ? bytes.substr(ref->dataOffset, ref->length) : std::string();
-  }
+  std::string Data(const codec::ResourceRef* ref) const { return korvane_test::DataOf(bytes, ref); }
 };
 
 const Packed& Resources() {
@@ -83,7 +82,7 @@ class Content : public ::testing::Test {
 };
 
 // The list shows the topics in the order of their resources: alphabetical.
-TEST_F(Content, TopicsAreFortyThreeUniqueNamesInAlphabeticalOrder) {
+TEST_F(Content, TopicsAreFortyThreeUniqueNamesInAlphabeticalOrderStyledFromTheirFirstByte) {
   ASSERT_EQ(map().Count("TEXT"), codec::kTopicCount);
   ASSERT_EQ(map().Count("styl"), codec::kTopicCount);
   for (int k = 0; k < codec::kTopicCount; ++k) {
@@ -92,11 +91,6 @@ TEST_F(Content, TopicsAreFortyThreeUniqueNamesInAlphabeticalOrder) {
     if (k > 0) {
       EXPECT_LT(map().At("TEXT", k - 1)->name, map().At("TEXT", k)->name);
     }
-  }
-}
-
-TEST_F(Content, EveryTopicTextIsStyledFromItsFirstByte) {
-  for (int k = 0; k < map().Count("TEXT"); ++k) {
     const std::string text = Resources().Data(map().At("TEXT", k));
     const auto runs = codec::DecodeStyleScrap(Resources().Data(map().At("styl", k)));
     ASSERT_FALSE(text.empty()) << k;
@@ -112,6 +106,7 @@ TEST_F(Content, EveryTopicTextIsStyledFromItsFirstByte) {
   }
 }
 
+// Each with its own answer, the positions of the answers spread.
 TEST_F(Content, QuizRecordsAreThirtyCompleteScenarios) {
   const auto records = QuizRecords();
   ASSERT_EQ(records.size(), 30u) << "every wstr is a length and five fields";
@@ -137,11 +132,6 @@ TEST_F(Content, QuizRecordsAreThirtyCompleteScenarios) {
       EXPECT_TRUE(IsAscii(feedback)) << feedback;
     }
   }
-}
-
-TEST_F(Content, EveryScenarioHasItsOwnAnswerAndPositionsAreSpread) {
-  const auto records = QuizRecords();
-  ASSERT_EQ(records.size(), 30u);
   std::set<std::string> answers;
   for (const Record& r : records)
     if (r.correct >= 1 && r.choices.size() == 4) answers.insert(r.choices.at(static_cast<std::size_t>(r.correct - 1)));

@@ -10,17 +10,6 @@ namespace {
 
 using MenuTest = FrameworkTest;
 
-TEST_F(MenuTest, ItemsAreFoundByNameWithoutRegardToCase) {
-  auto bar = StartApp({{"FileClose", ""}})->MenuBar();
-  auto file = bar->Item(0);
-  EXPECT_EQ(bar->Child("filemenu"), file);
-  EXPECT_EQ(bar->Child("FileClose"), nullptr);  // not a direct child
-  EXPECT_EQ(bar->Lookup("FILECLOSE"), file->Item(0));
-  EXPECT_EQ(bar->Lookup("Nothing"), nullptr);
-  EXPECT_THROW(bar->Item(1), OutOfBoundsException);
-  EXPECT_THROW(bar->Append(nullptr), NilObjectException);
-}
-
 TEST_F(MenuTest, ACommandReachesTheFrontWindowThenTheApplicationNeverAWindowBehind) {
   auto app = StartApp({{"FileClose", "Cmd+W"}});
   std::vector<std::string> calls;
@@ -66,8 +55,16 @@ TEST_F(MenuTest, RefreshDisablesWhatIsNotAutoEnabledUnlessTheApplicationEnablesI
   EXPECT_EQ(ran, 1);
 }
 
+// Items are found by name without regard to case.
 TEST_F(MenuTest, EveryDocumentWindowShowsTheMenuBarWithTheItemsTextsAndShortcuts) {
-  StartApp({{"FileQuit", "Cmd+Q"}, {"Quiz #1...", "Cmd+1"}});
+  auto menuBar = StartApp({{"FileQuit", "Cmd+Q"}, {"Quiz #1...", "Cmd+1"}})->MenuBar();
+  auto file = menuBar->Item(0);
+  EXPECT_EQ(menuBar->Child("filemenu"), file);
+  EXPECT_EQ(menuBar->Child("FileQuit"), nullptr);  // not a direct child
+  EXPECT_EQ(menuBar->Lookup("FILEQUIT"), file->Item(0));
+  EXPECT_EQ(menuBar->Lookup("Nothing"), nullptr);
+  EXPECT_THROW(menuBar->Item(1), OutOfBoundsException);
+  EXPECT_THROW(menuBar->Append(nullptr), NilObjectException);
   auto w = ImplicitWindow<Panel>();
   testing::ProcessEvents();
   EXPECT_EQ(testing::MenuBarTitles(*w), (std::vector<std::string>{"File"}));

@@ -29,6 +29,7 @@ TEST_F(RuntimeTest, RunReturnsOnQuitAndAtOnceWhenQuitCameBeforeIt) {
   EXPECT_EQ(app->opened, 1);
 }
 
+// The report names the exception's class and makes the exit status a failure.
 TEST_F(RuntimeTest, AnExceptionEscapingAHandlerEndsTheLoopAndIsRaisedOnce) {
   auto app = StartApp({{"Boom", ""}});
   app->AddMenuHandler("Boom", []() -> bool { throw NilObjectException("from a handler"); });
@@ -42,9 +43,6 @@ TEST_F(RuntimeTest, AnExceptionEscapingAHandlerEndsTheLoopAndIsRaisedOnce) {
   EXPECT_EQ(after, 0);
   Quit(0);
   EXPECT_NO_THROW(RuntimeRun());  // reported once, not again
-}
-
-TEST_F(RuntimeTest, TheReportNamesTheExceptionsClassAndMakesTheExitStatusAFailure) {
   UnhandledException(std::make_exception_ptr(IllegalCastException("x")));
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_NE(messages[0].find("IllegalCastException"), std::string::npos);

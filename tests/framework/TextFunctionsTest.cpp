@@ -10,14 +10,12 @@ namespace {
 
 const String kRecord = String::Raw("Scene\x11" "A\x12" "B\x12" "C\x12" "D\x11" "fa\x12" "fb\x11" "Hint\x11" "3");
 
+// Right drops a length prefix of raw records.
 TEST(TextFunctions, LengthsCountCharactersOfTextAndBytesOfRawData) {
   EXPECT_EQ(Len("caf\xC3\xA9"), 4);                  // text: code points
   EXPECT_EQ(Len(String::Raw("caf\xC3\xA9")), 5);     // raw: bytes
   EXPECT_EQ(Len(""), 0);
   EXPECT_EQ(Len("\xF0\x9F\x98\x80!"), 2);            // beyond the 16-bit range
-}
-
-TEST(TextFunctions, RightDropsALengthPrefixOfRawRecords) {
   String data = String::Raw(std::string("\x00\x05" "hello", 7));
   EXPECT_EQ(Right(data, Len(data) - 2).Bytes(), "hello");
   EXPECT_TRUE(Right(data, Len(data) - 2).IsRaw());
@@ -62,7 +60,8 @@ INSTANTIATE_TEST_SUITE_P(TextFunctions, ValTest,
                                            ValCase{"1e-400", 0}, ValCase{"-123.4e-400", 0},
                                            ValCase{"12e-99999999999999999999", 0}));
 
-TEST(TextFunctions, StrAndConversionToInt32) {
+// Comparison ignores the case of letters only; concatenation with raw data is raw.
+TEST(TextFunctions, StrConversionToInt32ComparisonAndConcatenation) {
   EXPECT_EQ(Str(17).Bytes(), "17");
   EXPECT_EQ(Str(-3).Bytes(), "-3");
   EXPECT_EQ(CvtReal64ToSInt32(3.99), 3);
@@ -71,15 +70,9 @@ TEST(TextFunctions, StrAndConversionToInt32) {
   EXPECT_EQ(CvtReal64ToSInt32(1e12), std::numeric_limits<std::int32_t>::max());
   EXPECT_EQ(CvtReal64ToSInt32(-1e12), std::numeric_limits<std::int32_t>::min());
   EXPECT_EQ(CvtReal64ToSInt32(std::nan("")), 0);
-}
-
-TEST(TextFunctions, ComparisonIgnoresTheCaseOfLettersOnly) {
   EXPECT_EQ(StringCompare("FileClose", "fileclose"), 0);
   EXPECT_LT(StringCompare("a", "b"), 0);
   EXPECT_GT(StringCompare("ab", "a"), 0);
-}
-
-TEST(TextFunctions, ConcatenationWithRawDataIsRaw) {
   String joined = String("A. ") + String::Raw("X");
   EXPECT_EQ(joined.Bytes(), "A. X");
   EXPECT_TRUE(joined.IsRaw());

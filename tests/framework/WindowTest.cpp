@@ -41,6 +41,7 @@ TEST_F(WindowTest, TheImplicitInstanceLivesFromItsFirstReferenceUntilItCloses) {
   EXPECT_EQ(CheckedCast<StaticText>(b->ControlByName("Label"))->Text(), String(""));
 }
 
+// A truncated or unknown record fails cleanly.
 TEST_F(WindowTest, RecordsInAnotherEntryOrderApplyTheSameValues) {
   const codec::Color grey{63, 63, 63};
   std::string usual = codec::EncodeRecord({
@@ -66,10 +67,7 @@ TEST_F(WindowTest, RecordsInAnotherEntryOrderApplyTheSameValues) {
             std::make_tuple(b->Text(), b->TabIndex(), WidgetOf(*b)->geometry()));
   EXPECT_EQ(WidgetOf(*a)->grab().toImage(), WidgetOf(*b)->grab().toImage());  // font, colour, alignment
   EXPECT_TRUE(WidgetOf(*a)->font().underline());
-}
 
-TEST_F(WindowTest, ATruncatedOrUnknownRecordFailsCleanly) {
-  auto w = ImplicitWindow<Panel>();
   std::string record = codec::EncodeRecord({{"Title", "Fine"}});
   EXPECT_THROW(SetProperties(*w, record.substr(0, record.size() - 1)), PropertyRecordException);
   EXPECT_THROW(SetProperties(*w, "Colour " + std::string(3, '\0')), PropertyRecordException);

@@ -32,12 +32,9 @@ using fw::testing::IsMenuItemEnabled;
 
 class QuizTest : public ProgramTest {
  protected:
-  // Starts over the fixture data set, changed by `edit` first.
+  // Tells the two sounds apart.
   void StartWith(const std::function<void(std::vector<codec::ResourceSpec>&)>& edit = nullptr) {
-    auto set = FixtureResources();
-    if (edit) edit(set);
-    resourceFile = WriteResourceFile(dir, set);
-    Start(resourceFile);
+    ProgramTest::StartWith(edit);
     fw::testing::SetSoundObserver([this](const fw::Sound& s) {
       sounds.push_back(&s == rightsound().get() ? "right" : &s == wrongsound().get() ? "wrong" : "other");
     });
@@ -74,8 +71,6 @@ class QuizTest : public ProgramTest {
 
   std::vector<std::string> sounds;  // "right" or "wrong", in order
   std::map<std::string, int> traced;  // runtime steps, for a test that watches them
-  TempDir dir;
-  std::string resourceFile;
 };
 
 // --- Loading -----------------------------------------------------------------
@@ -189,9 +184,20 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenData{"ResourceFileGone", nullptr, true}),
     [](const auto& c) { return std::string(c.param.name); });
 
-TEST_F(QuizTest, OnASmallScreenTheQuizWindowOpensAtTheTopLeft) {
-  StartWith();
-  FeedPlainDraws();
+// --- A run -------------------------------------------------------------------
+
+// With the plain draws the right choice of every scenario shows at C.
+class QuizRunTest : public QuizTest {
+ protected:
+  void SetUp() override {
+    StartWith();
+    FeedPlainDraws();
+  }
+  fw::PushButton& Button(const char* name) { return In<fw::PushButton>(name); }
+  static fw::Window& Hint() { return *fw::GetImplicitWindow(HintWindow::kClassName); }
+};
+
+TEST_F(QuizRunTest, OnASmallScreenTheQuizWindowOpensAtTheTopLeft) {
   fw::testing::SetScreenSize(640, 480);
   ASSERT_TRUE(ChooseMenuItem("Quiz1Menu"));
   EXPECT_EQ(OpenQuiz()->Left(), 5);
@@ -202,10 +208,8 @@ TEST_F(QuizTest, OnASmallScreenTheQuizWindowOpensAtTheTopLeft) {
   EXPECT_NE(OpenQuiz()->Left(), 5);
 }
 
-TEST_F(QuizTest, NoWindowThatIsOnlyClosedEverFlashesOnScreen) {
-  StartWith();
+TEST_F(QuizRunTest, NoWindowThatIsOnlyClosedEverFlashesOnScreen) {
   fw::testing::SetTraceSink([this](const std::string& step) { ++traced[step]; });
-  FeedPlainDraws();
   ASSERT_TRUE(ChooseMenuItem("Quiz1Menu"));
   for (int k = 0; k < 3; ++k) {
     fw::testing::Click(In<fw::PushButton>("AnswerAButton"));
@@ -219,11 +223,9 @@ TEST_F(QuizTest, NoWindowThatIsOnlyClosedEverFlashesOnScreen) {
   }
 }
 
-TEST_F(QuizTest, AStartingQuizClosesAnOpenHelpWindow) {
-  StartWith();
+TEST_F(QuizRunTest, AStartingQuizClosesAnOpenHelpWindow) {
   AboutWindow::Instance()->Show();
   fw::testing::ProcessEvents();
-  FeedPlainDraws();
   ASSERT_TRUE(ChooseMenuItem("Quiz3Menu"));
   fw::testing::ProcessEvents();
   EXPECT_FALSE(IsOpen(AboutWindow::kClassName));
@@ -231,19 +233,6 @@ TEST_F(QuizTest, AStartingQuizClosesAnOpenHelpWindow) {
   EXPECT_FALSE(fw::testing::IsOnScreen(*Window1::Instance()));
   EXPECT_FALSE(fw::testing::QuitRequested());  // hidden, not closed
 }
-
-// --- A run -------------------------------------------------------------------
-
-// With the plain draws the right choice of every scenario shows at C.
-class QuizRunTest : public QuizTest {
- protected:
-  void SetUp() override {
-    StartWith();
-    FeedPlainDraws();
-  }
-  fw::PushButton& Button(const char* name) { return In<fw::PushButton>(name); }
-  static fw::Window& Hint() { return *fw::GetImplicitWindow(HintWindow::kClassName); }
-};
 
 TEST_F(QuizRunTest, TenRightPicksByMouseScoreTwentyAndTheResultShowsBesideTheQuizWindow) {
   auto list = declare::Find<fw::Listbox>(Window1::Instance(), "BrowserListBox");

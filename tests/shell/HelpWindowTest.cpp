@@ -25,6 +25,7 @@ using fw::testing::ChooseMenuItem;
 
 // --- The text ----------------------------------------------------------------
 
+// Says what the quizzes do and how to reach the authors, in fixed headings.
 TEST(HelpText, Has38LinesOfSevenBitTextInItsFixedShape) {
   const std::string& text = HelpText();
   EXPECT_EQ(std::find_if(text.begin(), text.end(), [](unsigned char c) { return c != '\r' && (c < 32 || c > 126); }),
@@ -35,35 +36,17 @@ TEST(HelpText, Has38LinesOfSevenBitTextInItsFixedShape) {
   const auto lines = test::CrLines(text);
   std::string shape;
   for (const std::string& line : lines) shape += line.empty() ? '.' : 'x';
-  EXPECT_EQ(shape, "x..x.x.x.x.x.x.x.x.x.x...x.x..x.x..x.x");
+  ASSERT_EQ(shape, "x..x.x.x.x.x.x.x.x.x.x...x.x..x.x..x.x");
   EXPECT_EQ(
       (std::vector<std::string>{lines.at(3), lines.at(13), lines.at(19), lines.at(25), lines.at(30), lines.at(35)}),
       (std::vector<std::string>{"-----     Using Korvane:     -----", "-----     About the Authors     -----",
                                 "-----     Legal:     -----", "Limited Warranty/Limitation of Liability",
                                 "Customer Support", "General"}));
-}
-
-TEST(HelpText, TheUsingSectionMatchesWhatTheQuizzesDo) {
-  auto lines = test::CrLines(HelpText());
-  ASSERT_EQ(lines.size(), 38u);
-  EXPECT_NE(lines[6 - 1].find("20 out of 20"), std::string::npos);
-  EXPECT_NE(lines[8 - 1].find("3 quizzes of 10 scenarios"), std::string::npos);
-  EXPECT_NE(lines[8 - 1].find("new order"), std::string::npos);
-  EXPECT_NE(lines[8 - 1].find("new positions"), std::string::npos);
-  EXPECT_NE(lines[10 - 1].find("a, b, c and d"), std::string::npos);
-  EXPECT_NE(lines[10 - 1].find("Return"), std::string::npos);
-  EXPECT_NE(lines[12 - 1].find("2 points"), std::string::npos);
-  EXPECT_NE(lines[12 - 1].find("1 point "), std::string::npos);
-  EXPECT_NE(lines[12 - 1].find("hint"), std::string::npos);
-}
-
-TEST(HelpText, TheAuthorsSectionSaysHowToReachThem) {
-  auto lines = test::CrLines(HelpText());
-  ASSERT_EQ(lines.size(), 38u);
-  EXPECT_NE(lines[16 - 1].find(contact::kEmailAddress), std::string::npos);
-  EXPECT_NE(lines[16 - 1].find(contact::kWebPage), std::string::npos);
-  EXPECT_NE(lines[16 - 1].find(contact::kAuthors), std::string::npos);
-  EXPECT_NE(lines[18 - 1].find(contact::kAuthors), std::string::npos);
+  const std::pair<std::size_t, std::string> says[] = {
+      {6, "20 out of 20"}, {8, "3 quizzes of 10 scenarios"}, {8, "new order"}, {8, "new positions"},
+      {10, "a, b, c and d"}, {10, "Return"}, {12, "2 points"}, {12, "1 point "}, {12, "hint"},
+      {16, contact::kEmailAddress}, {16, contact::kWebPage}, {16, contact::kAuthors}, {18, contact::kAuthors}};
+  for (const auto& [line, part] : says) EXPECT_NE(lines.at(line - 1).find(part), std::string::npos) << line << part;
 }
 
 // --- The window --------------------------------------------------------------
@@ -72,74 +55,72 @@ class HelpWindowTest : public test::ProgramTest {
  protected:
   void SetUp() override { StartWithRealData(); }
   static std::shared_ptr<fw::Window> ChooseHelp() {
-    EXPECT_TRUE(ChooseMenuItem("AboutAuthorsMenu"));
-    fw::testing::ProcessEvents();
-    return fw::GetImplicitWindow(AboutWindow::kClassName);
+    return test::Choose("AboutAuthorsMenu", AboutWindow::kClassName);
   }
   static std::shared_ptr<fw::EditField> Field(const std::shared_ptr<fw::Window>& w) {
     return declare::Find<fw::EditField>(w, "EditField1");
   }
-  int creations = 0;
 };
 
-TEST_F(HelpWindowTest, EveryChoiceShowsOneCopyOfTheTextInOneWindow) {
-  fw::testing::SetTraceSink(
-      [this](const std::string& step) { creations += step == "window create AboutWindow.AboutWindow"; });
+// The text cannot be edited there and shows in one style.
+TEST_F(HelpWindowTest, EveryChoiceShowsOneCopyOfTheText) {
   auto first = ChooseHelp();
   ASSERT_TRUE(first);
-  EXPECT_TRUE(fw::testing::IsOnScreen(*first));
-  EXPECT_EQ(fw::FrontWindow(), first);
-  EXPECT_TRUE(fw::testing::IsOnScreen(*Window1::Instance()));
   std::string withLineFeeds = HelpText();
   std::replace(withLineFeeds.begin(), withLineFeeds.end(), '\r', '\n');
   EXPECT_EQ(fw::testing::ShownText(*Field(first)), withLineFeeds);
+  fw::testing::Click(*Field(first));
+  fw::testing::TypeKey(*first, 'x');
+  EXPECT_EQ(Field(first)->Text().Bytes(), HelpText());
+  const auto style = fw::testing::StyleAt(*Field(first), 0);
+  const auto last = fw::testing::StyleAt(*Field(first), static_cast<int>(HelpText().size()) - 2);
+  EXPECT_EQ(std::tie(style.pixelSize, style.family), std::tie(last.pixelSize, last.family));
+  EXPECT_EQ(style.pixelSize, 10);
+  EXPECT_FALSE(style.bold || style.italic || style.underline);
 
   Field(first)->SetText("scribbled");
   EXPECT_EQ(ChooseHelp(), first);
   EXPECT_EQ(Field(first)->Text().Bytes(), HelpText());
-  EXPECT_EQ(creations, 1);
-
-  fw::testing::ClickCloseBox(*first);
-  fw::testing::ProcessEvents();
-  EXPECT_FALSE(first->IsOpen());
-  auto second = ChooseHelp();
-  EXPECT_NE(first, second);
-  EXPECT_EQ(Field(second)->Text().Bytes(), HelpText());
+  first->Close();
+  EXPECT_EQ(Field(ChooseHelp())->Text().Bytes(), HelpText());
 }
 
-TEST_F(HelpWindowTest, TheTextCannotBeEditedAndShowsInOneStyle) {
-  auto w = ChooseHelp();
-  auto field = Field(w);
-  fw::testing::Click(*field);
-  fw::testing::TypeKey(*w, 'x');
-  EXPECT_EQ(field->Text().Bytes(), HelpText());
-  auto first = fw::testing::StyleAt(*field, 0);
-  auto last = fw::testing::StyleAt(*field, static_cast<int>(HelpText().size()) - 2);
-  EXPECT_EQ(first.pixelSize, 10);
-  EXPECT_EQ(last.pixelSize, 10);
-  EXPECT_EQ(first.family, last.family);
-  EXPECT_FALSE(first.bold || first.italic || first.underline);
-}
-
-// The About box and the help window keep their size, whatever is asked.
+// The About box and the help window: each choice shows the one window in
+// front of the main window, of a fixed size whatever is asked; after its
+// close box the next choice makes it afresh.
 struct FixedWindow {
   const char* item;
   const char* className;
   int width, height;
 };
 
-class FixedSizeTest : public HelpWindowTest, public ::testing::WithParamInterface<FixedWindow> {};
+class FixedSizeTest : public HelpWindowTest, public ::testing::WithParamInterface<FixedWindow> {
+ protected:
+  int creations = 0;
+};
 
-TEST_P(FixedSizeTest, KeepsItsSize) {
-  ASSERT_TRUE(ChooseMenuItem(GetParam().item));
-  fw::testing::ProcessEvents();
-  auto w = fw::GetImplicitWindow(GetParam().className);
+TEST_P(FixedSizeTest, OpensOnceInFrontKeepsItsSizeAndAfterItsCloseBoxOpensAfresh) {
+  const std::string created = std::string("window create ") + GetParam().className;
+  fw::testing::SetTraceSink([this, created](const std::string& step) { creations += step == created; });
+  auto w = test::Choose(GetParam().item, GetParam().className);
+  ASSERT_TRUE(w);
+  EXPECT_TRUE(fw::testing::IsOnScreen(*w));
+  EXPECT_EQ(fw::FrontWindow(), w);
+  EXPECT_TRUE(fw::testing::IsOnScreen(*Window1::Instance()));  // the main window stays
   for (auto [width, height] : {std::pair{0, 0}, std::pair{900, 700}, std::pair{100, 100}, std::pair{440, 600}}) {
     if (width) w->SetSize(width, height);
     fw::testing::ProcessEvents();
     EXPECT_EQ(fw::testing::ContentBox(*w).width, GetParam().width);
     EXPECT_EQ(fw::testing::ContentBox(*w).height, GetParam().height);
   }
+  EXPECT_EQ(test::Choose(GetParam().item, GetParam().className), w);
+  EXPECT_EQ(creations, 1);
+  fw::testing::ClickCloseBox(*w);
+  fw::testing::ProcessEvents();
+  EXPECT_FALSE(w->IsOpen());
+  EXPECT_FALSE(fw::GetImplicitWindow(GetParam().className));
+  EXPECT_NE(test::Choose(GetParam().item, GetParam().className), w);
+  EXPECT_EQ(creations, 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shell, FixedSizeTest,
@@ -151,6 +132,7 @@ INSTANTIATE_TEST_SUITE_P(Shell, FixedSizeTest,
 
 class MenuBarTest : public HelpWindowTest {};
 
+// Quit also by its shortcut.
 TEST_F(MenuBarTest, QuizItemsFollowTheQuizStateWhileAboutHelpCloseAndQuitStayEnabled) {
   for (bool running : {false, true, false}) {
     quizing = running;
@@ -161,13 +143,12 @@ TEST_F(MenuBarTest, QuizItemsFollowTheQuizStateWhileAboutHelpCloseAndQuitStayEna
     for (const char* edit : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"})
       EXPECT_FALSE(fw::testing::IsMenuItemEnabled(edit)) << edit;
   }
+  ASSERT_TRUE(fw::testing::PressShortcut(*Window1::Instance(), "Cmd+Q"));
+  EXPECT_TRUE(fw::testing::QuitRequested());
 }
 
 TEST_F(MenuBarTest, FileCloseClosesOnlyTheWindowInFrontAndInTheMainWindowQuits) {
-  ASSERT_TRUE(ChooseMenuItem("AboutAuthorsMenu"));
-  ASSERT_TRUE(ChooseMenuItem("AboutMenu"));
-  fw::testing::ProcessEvents();
-  auto help = fw::GetImplicitWindow(AboutWindow::kClassName), box = fw::GetImplicitWindow(AboutBox::kClassName);
+  auto help = ChooseHelp(), box = test::Choose("AboutMenu", AboutBox::kClassName);
   ASSERT_EQ(fw::FrontWindow(), box);
 
   ASSERT_TRUE(fw::testing::PressShortcut(*box, "Cmd+W"));
@@ -183,11 +164,6 @@ TEST_F(MenuBarTest, FileCloseClosesOnlyTheWindowInFrontAndInTheMainWindowQuits) 
   EXPECT_TRUE(fw::testing::IsOnScreen(*Window1::Instance()));
 
   ASSERT_TRUE(fw::testing::PressShortcut(*Window1::Instance(), "Cmd+W"));
-  EXPECT_TRUE(fw::testing::QuitRequested());
-}
-
-TEST_F(MenuBarTest, QuitEndsTheProgramByItsShortcut) {
-  ASSERT_TRUE(fw::testing::PressShortcut(*Window1::Instance(), "Cmd+Q"));
   EXPECT_TRUE(fw::testing::QuitRequested());
 }
 

@@ -11,20 +11,19 @@ namespace {
 
 class MediaTest : public test::ProgramTest {
  protected:
-  void StartWith(const std::vector<codec::ResourceSpec>& set) {
-    Start(test::WriteResourceFile(dir, set));
+  void StartCounting(const std::function<void(std::vector<codec::ResourceSpec>&)>& edit = nullptr) {
+    StartWith(edit);
     fw::testing::SetTraceSink([this](const std::string& step) { opened += step == "open resource fork"; });
   }
   void TearDown() override {
     fw::testing::SetTraceSink(nullptr);
     ProgramTest::TearDown();
   }
-  test::TempDir dir;
   int opened = 0;
 };
 
 TEST_F(MediaTest, ALoadedSoundIsKeptAndTheFileIsAskedOnce) {
-  StartWith(test::FixtureResources());
+  StartCounting();
   auto first = rightsound();
   ASSERT_NE(first, nullptr);
   EXPECT_EQ(rightsound(), first);
@@ -35,25 +34,22 @@ TEST_F(MediaTest, ALoadedSoundIsKeptAndTheFileIsAskedOnce) {
 }
 
 TEST_F(MediaTest, AMissingSoundIsAskedForAgainAtEveryCall) {
-  auto set = test::FixtureResources();
-  test::Remove(set, "WAVE", 168);
-  StartWith(set);
+  StartCounting([](auto& set) { test::Remove(set, "WAVE", 168); });
   EXPECT_EQ(rightsound(), nullptr);
   EXPECT_EQ(rightsound(), nullptr);
   EXPECT_EQ(opened, 2);
 }
 
 TEST_F(MediaTest, WithoutTheResourceFileNothingLoadsUntilItIsBack) {
-  const auto set = test::FixtureResources();
-  StartWith(set);
-  std::filesystem::remove(dir.Path("Korvane.rsrc"));
+  StartCounting();
+  std::filesystem::remove(resourceFile);
   EXPECT_EQ(rightsound(), nullptr);
   EXPECT_EQ(wrongsound(), nullptr);
   EXPECT_EQ(RireradTitle(), nullptr);
   EXPECT_TRUE(MediaCachesEmpty());
   EXPECT_EQ(opened, 3);
 
-  test::WriteResourceFile(dir, set);
+  test::WriteResourceFile(dir, test::FixtureResources());
   EXPECT_NE(rightsound(), nullptr);
   EXPECT_NE(wrongsound(), nullptr);
   EXPECT_NE(RireradTitle(), nullptr);

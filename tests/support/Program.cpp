@@ -1,33 +1,19 @@
 #include "tests/support/Program.h"
 
-#include <QBuffer>
-#include <QImage>
-
 #include <algorithm>
 #include <fstream>
-#include <random>
 
 #include "codec/ContentIds.h"
 #include "codec/StyleScrap.h"
 #include "codec/Wave.h"
 #include "framework/Runtime.h"
 #include "framework/Testing.h"
+#include "framework/testing/Simulate.h"
 #include "quiz/Module1.h"
 #include "shell/App.h"
 #include "shell/Main.h"
 
 namespace korvane::test {
-
-TempDir::TempDir() {
-  std::random_device rd;
-  path_ = std::filesystem::temp_directory_path() / ("korvane-test-" + std::to_string(rd()));
-  std::filesystem::create_directories(path_);
-}
-
-TempDir::~TempDir() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
 
 std::vector<std::string> CrLines(const std::string& text) {
   std::vector<std::string> lines(1);
@@ -43,16 +29,6 @@ std::string RealResourceFile() { return KORVANE_RESOURCE_FILE; }
 std::string TinyWave() {
   const std::string silence(200, '\0');
   return codec::EncodeWave({.channels = 1, .sampleRate = 22050, .bitsPerSample = 16, .samples = silence});
-}
-
-std::string TinyPng(int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
-  return bytes.toStdString();
 }
 
 std::vector<codec::ResourceSpec> FixtureResources() {
@@ -79,7 +55,7 @@ std::vector<codec::ResourceSpec> FixtureResources() {
   }
   set.push_back({"WAVE", 168, std::nullopt, TinyWave()});
   set.push_back({"WAVE", 169, std::nullopt, TinyWave()});
-  set.push_back({"PNG ", 169, std::nullopt, TinyPng(409, 65)});
+  set.push_back({"PNG ", 169, std::nullopt, fw::testing::SolidPng(409, 65, fw::RGB(255, 255, 255))});
   return set;
 }
 
@@ -120,9 +96,22 @@ void ShutdownProgram() {
   fw::testing::ResetRuntime();
 }
 
-void ProgramTest::Start(const std::string& resourceFile) {
+std::shared_ptr<fw::Window> Choose(const char* item, const char* className) {
+  EXPECT_TRUE(fw::testing::ChooseMenuItem(item)) << item;
+  fw::testing::ProcessEvents();
+  return fw::GetImplicitWindow(className);
+}
+
+void ProgramTest::Start(const std::string& file) {
   started = true;
-  StartProgram(resourceFile, *this);
+  StartProgram(file, *this);
+}
+
+void ProgramTest::StartWith(const std::function<void(std::vector<codec::ResourceSpec>&)>& edit) {
+  auto set = FixtureResources();
+  if (edit) edit(set);
+  resourceFile = WriteResourceFile(dir, set);
+  Start(resourceFile);
 }
 
 void ProgramTest::Shutdown() {

@@ -5,26 +5,22 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "codec/QuizRecord.h"
 #include "codec/ResourceWriter.h"
+#include "tests/TestCase.h"
+
+namespace fw {
+class Window;
+}  // namespace fw
 
 namespace korvane::test {
 
-// A fresh temporary folder, removed with the object.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  std::filesystem::path Path(const std::string& name) const { return path_ / name; }
-
- private:
-  std::filesystem::path path_;
-};
+using korvane_test::TempDir;
 
 // The resource file packed from data/ at build time.
 std::string RealResourceFile();
@@ -43,9 +39,8 @@ void Replace(std::vector<codec::ResourceSpec>& set, const std::string& type, int
 std::string WriteResourceFile(const TempDir& dir, const std::vector<codec::ResourceSpec>& set);
 // A text's lines, split at carriage returns only (the classic line break).
 std::vector<std::string> CrLines(const std::string& text);
-// A tiny valid WAV and PNG.
+// A tiny valid WAV.
 std::string TinyWave();
-std::string TinyPng(int width = 4, int height = 2);
 
 // What the program would have shown the user.
 struct Recorder {
@@ -62,15 +57,23 @@ struct Recorder {
 void StartProgram(const std::string& resourceFile, Recorder& recorder);
 // Shuts the program down as main() does after its event loop.
 void ShutdownProgram();
+// Chooses the menu item and lets what it opens reach the screen: the open
+// instance of `className`, or nil.
+std::shared_ptr<fw::Window> Choose(const char* item, const char* className);
 
 class ProgramTest : public ::testing::Test, protected Recorder {
  protected:
   void TearDown() override { Shutdown(); }
-  void Start(const std::string& resourceFile);
+  void Start(const std::string& file);
   void StartWithRealData() { Start(RealResourceFile()); }
+  // Starts over the fixture data set, changed by `edit` first, written to
+  // `resourceFile` in `dir`.
+  void StartWith(const std::function<void(std::vector<codec::ResourceSpec>&)>& edit = nullptr);
   void Shutdown();
 
   bool started = false;
+  TempDir dir;
+  std::string resourceFile;
 };
 
 }  // namespace korvane::test

@@ -8,19 +8,15 @@
 
 namespace {
 
-class QtEnvironment : public ::testing::Environment {
- public:
+struct QtEnvironment : ::testing::Environment {
   void SetUp() override {
-    if (QApplication::instance()) return;
     static int argc = 1;
     static char name[] = "korvane-tests";
     static char* argv[] = {name, nullptr};
-    app_ = std::make_unique<QApplication>(argc, argv);
+    if (!QApplication::instance()) app = std::make_unique<QApplication>(argc, argv);
   }
-  void TearDown() override { app_.reset(); }
-
- private:
-  std::unique_ptr<QApplication> app_;
+  void TearDown() override { app.reset(); }
+  std::unique_ptr<QApplication> app;
 };
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "tests/tools/Fixtures.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <stdexcept>
 #include <utility>
@@ -9,6 +8,7 @@
 #include <png.h>
 
 #include "codec/Wave.h"
+#include "tools/packer/PackError.h"
 
 namespace packer {
 namespace fs = std::filesystem;
@@ -41,10 +41,19 @@ std::string Png(int width, int height) {
   return png.substr(0, size);
 }
 
+::testing::AssertionResult Refuses(const std::function<void()>& pack, const std::string& file, int line,
+                                   const std::string& message) {
+  try {
+    pack();
+  } catch (const PackError& e) {
+    if (e.file() == file && e.line() == line && std::string(e.what()).find(message) != std::string::npos)
+      return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "refused as " << e.what() << " (file " << e.file() << ")";
+  }
+  return ::testing::AssertionFailure() << "accepted";
+}
+
 DataFolder::DataFolder() {
-  std::string name = (fs::temp_directory_path() / "korvane-pack-XXXXXX").string();
-  if (mkdtemp(name.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
-  path_ = name;
   Write("resources.toml",
         "topics = \"topics\"\n"
         "quizzes = [\"q/one.toml\", \"q/two.toml\", \"q/three.toml\"]\n"
@@ -60,17 +69,12 @@ DataFolder::DataFolder() {
   Write("title.png", Png(4, 2));
 }
 
-DataFolder::~DataFolder() {
-  std::error_code ignored;
-  fs::remove_all(path_, ignored);
-}
-
 void DataFolder::Write(const std::string& relative, std::string_view bytes) const {
-  const fs::path file = path_ / relative;
+  const fs::path file = path() / relative;
   fs::create_directories(file.parent_path());
   std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-void DataFolder::Remove(const std::string& relative) const { fs::remove_all(path_ / relative); }
+void DataFolder::Remove(const std::string& relative) const { fs::remove_all(path() / relative); }
 
 }  // namespace packer

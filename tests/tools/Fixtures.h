@@ -1,10 +1,14 @@
 // Packer sources written by the tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
+
+#include "tests/TestCase.h"
 
 namespace packer {
 
@@ -21,25 +25,22 @@ using Edit = std::function<void(int, ScenarioToml&)>;
 // for `extra`.
 std::string QuizToml(int count, const Edit& edit = {});
 
+// Whether `pack` refuses with a PackError naming the file, the line (0: none)
+// and, in its message, `message`.
+::testing::AssertionResult Refuses(const std::function<void()>& pack, const std::string& file, int line,
+                                   const std::string& message);
+
 // A grey PNG picture, made by libpng.
 std::string Png(int width, int height);
 
 // A complete, valid data folder in a fresh temporary folder, removed again
 // with the object. Topic file k (t00.md ... t42.md) is named "Topic 42-k", so
 // file-name order and name order differ.
-class DataFolder {
+class DataFolder : public korvane_test::TempDir {
  public:
   DataFolder();
-  ~DataFolder();
-  DataFolder(const DataFolder&) = delete;
-  DataFolder& operator=(const DataFolder&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
   void Write(const std::string& relative, std::string_view bytes) const;
   void Remove(const std::string& relative) const;
-
- private:
-  std::filesystem::path path_;
 };
 
 }  // namespace packer
