@@ -106,10 +106,12 @@ void RectControl::InstallEventHandler(const String& event, MouseDownHandler hand
 
 void RectControl::RaiseEvent(std::string_view event) {
   // A handler may install more handlers, which moves the list: walk it by
-  // position, over the handlers there were when the event came.
+  // position, over the handlers there were when the event came. A handler
+  // may also close the window: the control lives until the walk ends.
+  std::shared_ptr<RectControl> self;
   for (std::size_t i = 0, n = handlers_.size(); i < n; ++i) {
     if (handlers_[i].first.Bytes() != event) continue;
-    auto self = SelfRef();
+    if (!self) self = SelfRef();
     auto h = handlers_[i].second;
     detail::CallHandler([&] { h(self); });
   }

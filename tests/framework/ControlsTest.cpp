@@ -72,6 +72,19 @@ TEST_F(ControlsTest, AButtonFiresActionWhenPushedOnlyWhileEnabled) {
   EXPECT_EQ(ran, (std::vector<int>{0, 0, 1, 2, 3, 4, 5, 6, 7, 8}));
 }
 
+// A handler may close the window, the last hold on its control, while the
+// control's event still has handlers to run.
+TEST_F(ControlsTest, AHandlerMayCloseTheWindowThatHoldsItsControl) {
+  auto button = Add<PushButton>("Go", At(10, 10, 100, 30));
+  int ran = 0;
+  button->InstallEventHandler("Action", [&](const auto&) { ++ran, window->Close(), window.reset(); });
+  button->InstallEventHandler("Action", [&](const auto&) { ++ran; });
+  PushButton* const pushed = button.get();
+  button.reset();
+  pushed->Push();
+  EXPECT_EQ(ran, 2);
+}
+
 TEST_F(ControlsTest, AListFiresChangeOnlyWhenTheSelectionChanges) {
   auto list = Add<Listbox>("List", At(0, 0, 150, 200));
   list->AddRow(String::Raw("Caf\xC3\xA9"));
