@@ -11,12 +11,11 @@ korvane_packages=(
   libcmark-dev libtomlplusplus-dev
   libpng-dev
   fonts-dejavu-core
-  pulseaudio pulseaudio-utils
 )
 
 # What the tests and benchmarks add.
 korvane_test_packages=(
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
   pulseaudio pulseaudio-utils
 )
 

@@ -118,7 +118,7 @@ class Player : public QObject {
       const Output ended = *it;
       outputs_.erase(it);
       Close(ended);
-      it = std::find_if(outputs_.begin(), outputs_.end(), [&](const Output& o) { return o.format == format; });
+      it = outputs_.end();  // one output a format: a new one opens
     }
     sound.append(format.bytesForDuration(kTailUs), format.sampleFormat() == QAudioFormat::UInt8 ? '\x80' : '\0');
     const int playingMs = static_cast<int>(format.durationForBytes(static_cast<qint32>(sound.size())) / 1000);
